@@ -1,0 +1,49 @@
+#include "core/juego.h"
+
+#include "core/coincide.h"
+#include "core/frases.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+Juego::Juego(Ventana& ventana) : ventana(ventana) {}
+
+void Juego::Responder(std::initializer_list<QStringView> lineas)
+{
+    ventana.VaciarLista();
+    for (QStringView linea : lineas)
+        ventana.AnadirLinea(linea.toString());
+    ventana.PonerOrdenes(QString());
+}
+
+void Juego::Tecla(int codigo)
+{
+    if (codigo == 13)
+        Interpretar();
+    else if (codigo == 27)
+        ventana.Despedirse(u"¡Gracias por jugar!, y vuelva pronto"_s);
+}
+
+void Juego::Interpretar()
+{
+    const bool lugarValido = estado.lugar >= Calle && estado.lugar <= Dormitorio;
+    for (const Frase& fila : TablaFrases) {
+        if (fila.lugar != Cualquiera && fila.lugar != estado.lugar)
+            continue;
+        if (!Coincide(fila.frase.toString(), ventana.LeerOrdenes()))
+            continue;
+        if (fila.accion.procedimiento)
+            (this->*fila.accion.procedimiento)();
+        else
+            Mover(fila.accion.destino);
+        return;
+    }
+    // A damaged saved game can leave us nowhere: only the rows valid in
+    // every place answer then.
+    if (lugarValido)
+        NoEntendido();
+}
+
+void Juego::NoEntendido()
+{
+    Responder({u"Intenta expresarte de otra manera ..."});
+}

@@ -1,0 +1,24 @@
+#include "core/lugares.h"
+
+#include <array>
+
+namespace {
+
+const std::array<Fotos, 9> fotos = {{
+    {u"uno2.jpg", u"Fray-Portero.jpg"},
+    {u"dentro1.jpg", u"supremus.jpg"},
+    {u"garaje.jpg", {}},
+    {u"Casa.jpg", {}},
+    {u"reja.jpg", {}},
+    {u"pozo.jpg", u"tonto.jpg"},
+    {u"Aseo.jpg", {}},
+    {u"Dentro2.jpg", {}},
+    {u"cuarto.jpg", {}},
+}};
+
+} // namespace
+
+const Fotos& FotosDe(Lugar lugar)
+{
+    return fotos.at(lugar - Calle);
+}

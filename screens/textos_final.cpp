@@ -1,0 +1,6 @@
+#include "screens/textos_final.h"
+
+QStringList TextosFinal()
+{
+    return QStringList(13);
+}

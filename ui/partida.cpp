@@ -1,0 +1,128 @@
+#include "ui/partida.h"
+
+#include "core/juego.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString fichero = u"partida"_s;
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsSalto(char c) { return c == '\r' || c == '\n'; }
+bool EsSeparador(char c) { return EsBlanco(c) || EsSalto(c) || c == ','; }
+
+// The pictures of a loaded place, named as the load has always named them.
+struct FotosCargadas {
+    QStringView lugar;
+    QStringView personaje;
+};
+
+const std::array<FotosCargadas, 9> fotosCargadas = {{
+    {u"uno2.jpg", u"Fray-Portero.jpg"},
+    {u"Dentro1.jpg", u"Supremus.jpg"},
+    {u"Garaje.jpg", {}},
+    {u"Casa.jpg", {}},
+    {u"reja.jpg", {}},
+    {u"Pozo.jpg", u"Tonto.jpg"},
+    {u"Aseo.jpg", {}},
+    {u"Dentro2.jpg", {}},
+    {u"cuarto.jpg", {}},
+}};
+
+} // namespace
+
+QByteArray TextoPartida(const GameState& estado)
+{
+    QByteArray linea;
+    for (qint16 GameState::*campo : GameState::campos) {
+        const int valor = estado.*campo;
+        linea += valor < 0 ? '-' : ' ';
+        linea += QByteArray::number(qAbs(valor));
+        linea += ' ';
+    }
+    return linea + "\r\n";
+}
+
+std::optional<GameState> LeerPartida(QIODevice& entrada)
+{
+    char c = 0;
+    bool hay = entrada.getChar(&c);
+    const auto siguiente = [&] { hay = entrada.getChar(&c); };
+
+    while (hay && (EsBlanco(c) || EsSalto(c)))
+        siguiente();
+
+    GameState leido;
+    for (qsizetype i = 0; i < qsizetype(GameState::campos.size()); ++i) {
+        if (i > 0) {
+            bool coma = false;
+            while (hay && (EsBlanco(c) || EsSalto(c) || (c == ',' && !coma))) {
+                coma = coma || c == ',';
+                siguiente();
+            }
+        }
+        const bool negativo = hay && c == '-';
+        if (negativo)
+            siguiente();
+        int valor = 0;
+        int digitos = 0;
+        for (; hay && c >= '0' && c <= '9'; siguiente(), ++digitos) {
+            valor = valor * 10 + (c - '0');
+            if (valor > 32768)
+                return std::nullopt;
+        }
+        if (digitos == 0)
+            return std::nullopt;
+        if (negativo)
+            valor = -valor;
+        if (valor > 32767)
+            return std::nullopt;
+        // "12abc" or "1.5" is no whole number.
+        if (hay && !EsSeparador(c))
+            return std::nullopt;
+        leido.*GameState::campos[i] = qint16(valor);
+    }
+    if (leido.lugar < Calle || leido.lugar > Dormitorio)
+        return std::nullopt;
+    return leido;
+}
+
+void Juego::Guardar()
+{
+    QSaveFile salida(fichero);
+    const QByteArray texto = TextoPartida(estado);
+    const bool guardada = salida.open(QIODevice::WriteOnly)
+                          && salida.write(texto) == texto.size() && salida.commit();
+    ventana.AnadirLinea(guardada ? u"Partida guardada"_s : u"No se ha podido guardar la partida."_s);
+}
+
+void Juego::Cargar()
+{
+    QFile entrada(fichero);
+    std::optional<GameState> leido;
+    if (entrada.open(QIODevice::ReadOnly))
+        leido = LeerPartida(entrada);
+    if (!leido) {
+        ventana.AnadirLinea(
+            u"No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."_s);
+        return;
+    }
+
+    estado = *leido;
+    ventana.VaciarLista();
+    ventana.PonerOrdenes(QString());
+    const FotosCargadas& fotos = fotosCargadas[estado.lugar - Calle];
+    if (fotos.personaje.isEmpty()) {
+        ventana.MostrarPersonaje(false);
+    } else {
+        ventana.CargarImagen(Imagen::Image2, fotos.personaje.toString());
+        ventana.MostrarPersonaje(true);
+    }
+    ventana.CargarImagen(Imagen::Image3, fotos.lugar.toString());
+}

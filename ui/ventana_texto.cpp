@@ -1,0 +1,154 @@
+#include "ui/ventana_texto.h"
+
+#include "core/graficos.h"
+#include "screens/textos_final.h"
+#include "ui/partida.h"
+
+#include <QImageReader>
+
+#include <iostream>
+#include <ostream>
+
+using namespace Qt::Literals::StringLiterals;
+
+void VentanaTexto::VaciarLista() { lista.clear(); }
+
+void VentanaTexto::AnadirLinea(const QString& linea) { lista.append(linea); }
+
+QString VentanaTexto::LeerOrdenes() const { return ordenes; }
+
+void VentanaTexto::PonerOrdenes(const QString& texto)
+{
+    ordenes = texto;
+    cursor = 0;
+}
+
+void VentanaTexto::InsertarOrdenes(const QString& texto)
+{
+    ordenes.insert(cursor, texto);
+    cursor += texto.size();
+}
+
+void VentanaTexto::CargarImagen(Imagen imagen, const QString& fichero)
+{
+    (imagen == Imagen::Image2 ? image2 : image3) = fichero;
+    const QString ruta = RutaGrafico(fichero);
+    if (ruta.isEmpty() || !QImageReader(ruta).canRead())
+        std::cerr << "talpin-texto: no se puede leer la imagen graficos/" << fichero.toStdString()
+                  << std::endl;
+}
+
+void VentanaTexto::MostrarPersonaje(bool visible) { personajeVisible = visible; }
+
+void VentanaTexto::MostrarFinal() { final = true; }
+
+void VentanaTexto::Despedirse(const QString& texto) { despedida = texto; }
+
+namespace {
+
+void Escribir(std::ostream& salida, const QString& linea)
+{
+    salida << linea.toStdString() << '\n';
+}
+
+const char ayuda[] =
+    "Escribe una orden y pulsa Intro, o usa estos comandos:\n"
+    ":lugar :personaje            pulsar la imagen del lugar o del personaje\n"
+    ":hablar :mirar :usar :mentir :coger   pulsar un verbo\n"
+    ":objetos :salidas :guardar :cargar :limpiar   pulsar un botón\n"
+    ":escribir TEXTO              escribir en el cursor, sin Intro\n"
+    ":enter :esc                  pulsar Intro o Esc\n"
+    ":estado                      ver el estado de la partida\n";
+
+// The clicks and keys that run a handler of the game window.
+struct Pulsacion {
+    const char* nombre;
+    void (*hacer)(Juego&);
+};
+
+const Pulsacion pulsaciones[] = {
+    {"lugar", [](Juego& j) { j.DescribirLugar(); }},
+    {"hablar", [](Juego& j) { j.PulsarVerbo(Verbo::Hablar); }},
+    {"mirar", [](Juego& j) { j.PulsarVerbo(Verbo::Mirar); }},
+    {"usar", [](Juego& j) { j.PulsarVerbo(Verbo::Usar); }},
+    {"mentir", [](Juego& j) { j.PulsarVerbo(Verbo::Mentir); }},
+    {"coger", [](Juego& j) { j.PulsarVerbo(Verbo::Coger); }},
+    {"objetos", [](Juego& j) { j.Objetos(); }},
+    {"salidas", [](Juego& j) { j.Salidas(); }},
+    {"guardar", [](Juego& j) { j.Guardar(); }},
+    {"cargar", [](Juego& j) { j.Cargar(); }},
+    {"limpiar", [](Juego& j) { j.Limpiar(); }},
+    {"enter", [](Juego& j) { j.Tecla(13); }},
+    {"esc", [](Juego& j) { j.Tecla(27); }},
+};
+
+} // namespace
+
+Terminal::Terminal() : juego(ventana)
+{
+    juego.Empezar();
+}
+
+bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& errores)
+{
+    if (linea.endsWith(u'\r'))
+        linea.chop(1);
+
+    bool mostrarLista = true;
+    if (linea.startsWith(u':')) {
+        mostrarLista = Comando(linea.sliced(1), salida, errores);
+    } else {
+        // Typed into the box, then Enter.
+        ventana.ordenes = linea;
+        ventana.cursor = linea.size();
+        juego.Tecla(13);
+    }
+
+    if (ventana.final) {
+        for (const QString& texto : TextosFinal())
+            Escribir(salida, texto);
+    } else if (!ventana.despedida.isEmpty()) {
+        Escribir(salida, ventana.despedida);
+    } else if (mostrarLista) {
+        for (const QString& texto : std::as_const(ventana.lista))
+            Escribir(salida, texto);
+    }
+    salida << std::endl;
+    return !ventana.final && ventana.despedida.isEmpty();
+}
+
+bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostream& errores)
+{
+    for (const Pulsacion& pulsacion : pulsaciones) {
+        if (comando == QLatin1StringView(pulsacion.nombre)) {
+            pulsacion.hacer(juego);
+            return true;
+        }
+    }
+    if (comando == u"personaje"_s) {
+        // A hidden picture takes no clicks.
+        if (ventana.personajeVisible)
+            juego.PulsarPersonaje();
+        return true;
+    }
+    if (comando == u"escribir"_s || comando.startsWith(u"escribir "_s)) {
+        ventana.InsertarOrdenes(comando.sliced(qMin(comando.size(), qsizetype(9))));
+        return true;
+    }
+    if (comando == u"estado"_s) {
+        Escribir(salida, QString::fromLatin1(TextoPartida(juego.estado).chopped(2)));
+        Escribir(salida, u"Image3: "_s + ventana.image3);
+        Escribir(salida, !ventana.personajeVisible ? u"Image2: oculta"_s
+                         : ventana.image2.isEmpty() ? u"Image2: (inicial)"_s
+                                                    : u"Image2: "_s + ventana.image2);
+        Escribir(salida, u"ordenes: "_s + ventana.ordenes);
+        return false;
+    }
+    if (comando == u"ayuda"_s) {
+        salida << ayuda;
+        return false;
+    }
+    errores << "talpin-texto: orden desconocida «:" << comando.toStdString()
+            << "»; escribe :ayuda para ver la lista" << std::endl;
+    return true;
+}
