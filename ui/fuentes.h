@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// A font of the layouts, given by its Windows face name, in the free face
+// that stands in for it.
+QFont Fuente(const QString& caraWindows, qreal puntos, bool negrita = false, bool cursiva = false);
