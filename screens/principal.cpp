@@ -1,0 +1,79 @@
+#include "screens/principal.h"
+
+#include "screens/historia.h"
+#include "ui/disposicion.h"
+#include "ui/foto.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+Principal::Principal(QWidget* padre) : QMainWindow(padre)
+{
+    setObjectName(u"Principal"_s);
+    setWindowTitle(u"El monje Talpín"_s);
+
+    QMenu* archivo = menuBar()->addMenu(u"&Archivo"_s);
+    archivo->setObjectName(u"archivo"_s);
+    archivo->addAction(u"So&bre el autor"_s, this, &Principal::verAutor)->setObjectName(u"autor"_s);
+    archivo->addAction(u"A&cerca de ..."_s, this, &Principal::AcercaDe)->setObjectName(u"acercade"_s);
+    archivo->addAction(u"&Salir"_s, this, &Principal::terminar)->setObjectName(u"alacaca"_s);
+
+    // The client area below the menu bar; the menu keeps the system's font.
+    auto* area = new QWidget(this);
+    area->setFixedSize(Px(9630), Px(5715));
+    area->setFont(Letra(u"Tempus Sans ITC"_s, 8.25, true));
+    PintarFondo(area);
+    setCentralWidget(area);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* Image1 = new Foto(area, Caja(600, 120, 1545, 2415));
+    CargarGuardada(Image1, u"titulo.jpg"_s);
+
+    Etiqueta(area, u"TROMBULIX JUEGOS    "_s, Caja(120, 2640, 2655, 255))
+        ->setFont(Letra(u"Mistral"_s, 13.5, true));
+    Etiqueta(area, u"Presenta ..."_s, Caja(960, 3120, 1095, 255))
+        ->setFont(Letra(u"Modern"_s, 10.5, true));
+
+    auto* Frame2 = new QGroupBox(u" HISTORIA "_s, area);
+    Frame2->setGeometry(Caja(3240, 480, 6132, 3252));
+    Frame2->setFont(Letra(u"MS Sans Serif"_s, 9.75, true));
+    QLabel* Label5 = Etiqueta(Frame2, Historia(), Caja(120, 360, 5892, 2772), true);
+    Label5->setObjectName(u"Label5"_s);
+    Label5->setFont(Letra(u"MS Sans Serif"_s, 8.25));
+
+    Etiqueta(area, u"EL MONJE TALPÍN"_s, Caja(3480, 4200, 4335, 615))
+        ->setFont(Letra(u"Monotype Corsiva"_s, 24, true, true));
+
+    auto* Command1 = new QPushButton(u"Juego"_s, area);
+    Command1->setObjectName(u"Command1"_s);
+    Command1->setGeometry(Caja(120, 5160, 1332, 372));
+    Command1->setFont(Letra(u"MS Sans Serif"_s, 8.25));
+    connect(Command1, &QPushButton::clicked, this, &Principal::jugar);
+
+    Etiqueta(area, u"En ..."_s, Caja(3600, 5280, 492, 252))->setFont(Letra(u"MS Sans Serif"_s, 8.25));
+    Etiqueta(area, u"\" El único héroe \""_s, Caja(4800, 5160, 1815, 375))
+        ->setFont(Letra(u"Arial Rounded MT Bold"_s, 9.75, true));
+
+    Command1->setFocus();
+}
+
+void Principal::AcercaDe()
+{
+    QMessageBox acerca(QMessageBox::NoIcon, u"Acerca de ..."_s,
+                       u"© 2003 Trombulix Juegos, equipo Monjes Locos: El monje Talpín, \" El único héroe \""_s,
+                       QMessageBox::Ok, this);
+    acerca.exec();
+}
+
+void Principal::closeEvent(QCloseEvent* evento)
+{
+    evento->accept();
+    emit terminar();
+}

@@ -1,0 +1,331 @@
+#include "screens/final.h"
+#include "screens/principal.h"
+#include "screens/programa.h"
+#include "screens/sobre_autor.h"
+#include "ui/primero.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString apertura = u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s;
+
+template <typename T = QWidget>
+T* Hijo(QWidget* ventana, const QString& nombre)
+{
+    T* hijo = ventana->findChild<T*>(nombre);
+    if (!hijo)
+        qFatal("no such control: %s", qPrintable(nombre));
+    return hijo;
+}
+
+// A click where the control stands, found by the window as a player's
+// click is: a hidden control gets none.
+void Pulsar(QWidget* ventana, const QString& nombre)
+{
+    QWidget* control = Hijo(ventana, nombre);
+    const QPoint punto = control->mapTo(ventana, QPoint(control->width() / 2, control->height() / 2));
+    QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, punto);
+}
+
+QStringList Lista(Primero* juego)
+{
+    QStringList lineas;
+    auto* lista = Hijo<QListWidget>(juego, u"List1"_s);
+    for (int i = 0; i < lista->count(); ++i)
+        lineas << lista->item(i)->text();
+    return lineas;
+}
+
+// What a message box showed before it was answered with OK.
+struct Caja {
+    QString titulo, texto;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons botones;
+};
+
+// Answers the next modal message box, so it can't block the test.
+void ResponderCaja(Caja& vista)
+{
+    QTimer::singleShot(0, [&vista] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(caja);
+        vista = {caja->windowTitle(), caja->text(), caja->icon(), caja->standardButtons()};
+        caja->button(QMessageBox::Ok)->click();
+    });
+}
+
+// Runs the working directory into a fresh folder for the saved game and
+// the pictures, and back.
+class Carpeta {
+public:
+    Carpeta() : antes(QDir::currentPath()) { QDir::setCurrent(carpeta.path()); }
+    ~Carpeta() { QDir::setCurrent(antes); }
+
+private:
+    QTemporaryDir carpeta;
+    QString antes;
+};
+
+} // namespace
+
+class TestVentanas;
+// One way of leaving the program.
+using Salida = std::function<void(TestVentanas*)>;
+Q_DECLARE_METATYPE(Salida)
+
+class TestVentanas : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Programa> programa;
+    std::unique_ptr<QSignalSpy> fin;
+
+    Principal* Titulo() { return programa->VentanaPrincipal(); }
+
+    Primero* Jugar()
+    {
+        Pulsar(Titulo(), u"Command1"_s);
+        return programa->VentanaJuego();
+    }
+
+    void Escribir(Primero* juego, const QString& orden)
+    {
+        auto* ordenes = Hijo<QLineEdit>(juego, u"ordenes"_s);
+        QTest::keyClicks(ordenes, orden);
+        QTest::keyClick(ordenes, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        programa = std::make_unique<Programa>();
+        fin = std::make_unique<QSignalSpy>(programa.get(), &Programa::terminado);
+        programa->Empezar();
+    }
+
+    void cleanup()
+    {
+        fin.reset();
+        programa.reset();
+    }
+
+    void menuPrincipalKeepsTheGame()
+    {
+        QVERIFY(Titulo()->isVisible());
+        QVERIFY(!programa->VentanaJuego());
+
+        Primero* juego = Jugar();
+        QVERIFY(juego->isVisible());
+        QVERIFY(!Titulo()->isVisible());
+        QCOMPARE(Lista(juego), QStringList{apertura});
+        QCOMPARE(juego->focusWidget(), Hijo(juego, u"List1"_s));
+
+        Escribir(juego, u"usar puerta"_s);
+        QCOMPARE(juego->juego.estado.lugar, Cocina);
+        const QStringList lineas = Lista(juego);
+        QTest::keyClicks(Hijo(juego, u"ordenes"_s), u"mirar"_s);
+
+        Pulsar(juego, u"salir"_s);
+        QVERIFY(!juego->isVisible());
+        QVERIFY(Titulo()->isVisible());
+
+        QCOMPARE(Jugar(), juego);
+        QVERIFY(juego->isVisible());
+        QCOMPARE(juego->juego.estado.lugar, Cocina);
+        QCOMPARE(Lista(juego), lineas);
+        QCOMPARE(juego->LeerOrdenes(), u"mirar"_s);
+        QCOMPARE(fin->count(), 0);
+    }
+
+    void ordersAreTypedAndAnswered()
+    {
+        Primero* juego = Jugar();
+        Escribir(juego, u"retro"_s);
+        QCOMPARE(Lista(juego), QStringList{u"Intenta expresarte de otra manera ..."_s});
+        QCOMPARE(juego->LeerOrdenes(), QString());
+
+        Pulsar(juego, u"Image3"_s);
+        QCOMPARE(Lista(juego).size(), 2);
+        QVERIFY(Lista(juego).front().startsWith(u"Estoy en la casa de Fray Supremus."_s));
+
+        Pulsar(juego, u"limpiar"_s);
+        QCOMPARE(Lista(juego), QStringList());
+    }
+
+    void verbsThenCharacter()
+    {
+        Primero* juego = Jugar();
+        auto* ordenes = Hijo<QLineEdit>(juego, u"ordenes"_s);
+        QWidget* foco = juego->focusWidget();
+        QTest::keyClicks(ordenes, u"coger hierro"_s);
+
+        Pulsar(juego, u"Image5"_s);
+        Pulsar(juego, u"Image8"_s);
+        QCOMPARE(ordenes->text(), u"coger "_s);
+        QCOMPARE(ordenes->cursorPosition(), 0);
+        QCOMPARE(juego->focusWidget(), foco);
+
+        // The name goes in at the caret; USAR and COGER complete no order.
+        Pulsar(juego, u"Image2"_s);
+        QCOMPARE(ordenes->text(), u"Fray Cabronus coger "_s);
+        QCOMPARE(ordenes->cursorPosition(), 14);
+        QCOMPARE(Lista(juego), QStringList{apertura});
+
+        // The name replaces a selection.
+        ordenes->setSelection(0, 14);
+        Pulsar(juego, u"Image2"_s);
+        QCOMPARE(ordenes->text(), u"Fray Cabronus coger "_s);
+
+        // A hidden picture takes no clicks.
+        juego->MostrarPersonaje(false);
+        Pulsar(juego, u"Image2"_s);
+        QCOMPARE(ordenes->text(), u"Fray Cabronus coger "_s);
+    }
+
+    void saveAndLoadThroughTheButtons()
+    {
+        const Carpeta carpeta;
+        Primero* juego = Jugar();
+        const QString fallo =
+            u"No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."_s;
+
+        Pulsar(juego, u"Cargar"_s);
+        QCOMPARE(Lista(juego), (QStringList{apertura, fallo}));
+
+        Pulsar(juego, u"Guardar"_s);
+        QCOMPARE(Lista(juego).back(), u"Partida guardada"_s);
+        QVERIFY(QFile::exists(u"partida"_s));
+
+        Escribir(juego, u"usar puerta"_s);
+        QCOMPARE(juego->juego.estado.lugar, Cocina);
+        QTest::keyClicks(Hijo(juego, u"ordenes"_s), u"algo"_s);
+        Pulsar(juego, u"Cargar"_s);
+        QCOMPARE(juego->juego.estado.lugar, Calle);
+        QCOMPARE(Lista(juego), QStringList());
+        QCOMPARE(juego->LeerOrdenes(), QString());
+        QVERIFY(Hijo(juego, u"Image2"_s)->isVisible());
+    }
+
+    void winningShowsOnlyTheEnding()
+    {
+        Primero* juego = Jugar();
+        juego->MostrarFinal();
+        QVERIFY(programa->VentanaFinal()->isVisible());
+        QVERIFY(!juego->isVisible());
+        QVERIFY(!Titulo()->isVisible());
+        QCOMPARE(fin->count(), 0);
+    }
+
+    void missingPictureLeavesItsControlBlank()
+    {
+        const Carpeta carpeta;
+        Primero* juego = Jugar();
+        auto* image3 = Hijo<QLabel>(juego, u"Image3"_s);
+        const QRect caja = image3->geometry();
+
+        QDir().mkdir(u"graficos"_s);
+        QImage(10, 20, QImage::Format_RGB32).save(u"graficos/Pozo.jpg"_s);
+        juego->CargarImagen(Imagen::Image3, u"pozo.jpg"_s);
+        QCOMPARE(image3->geometry(), QRect(caja.topLeft(), QSize(10, 20)));
+        QVERIFY(!image3->pixmap().isNull());
+
+        QTest::ignoreMessage(QtWarningMsg, "talpin: no se puede leer la imagen graficos/Aseo.jpg");
+        juego->CargarImagen(Imagen::Image3, u"Aseo.jpg"_s);
+        QVERIFY(image3->pixmap().isNull());
+        QCOMPARE(image3->geometry(), QRect(caja.topLeft(), QSize(10, 20)));
+    }
+
+    void aboutTheAuthorAndTheAboutBox()
+    {
+        QAction* autor = Titulo()->findChild<QAction*>(u"autor"_s);
+        autor->trigger();
+        QPointer<SobreAutor> ventana = programa->VentanaAutor();
+        QVERIFY(ventana && ventana->isVisible());
+        QVERIFY(Titulo()->isVisible());
+        autor->trigger();
+        QCOMPARE(programa->VentanaAutor(), ventana.get());
+
+        Pulsar(ventana, u"Command1"_s);
+        QVERIFY(!ventana->isVisible());
+        autor->trigger();
+        QCOMPARE(programa->VentanaAutor(), ventana.get());
+        QVERIFY(ventana->isVisible());
+
+        ventana->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!ventana);
+        autor->trigger();
+        QVERIFY(programa->VentanaAutor() && programa->VentanaAutor()->isVisible());
+
+        Caja vista;
+        ResponderCaja(vista);
+        Titulo()->findChild<QAction*>(u"acercade"_s)->trigger();
+        QCOMPARE(vista.titulo, u"Acerca de ..."_s);
+        QVERIFY(vista.texto.contains(u"Trombulix Juegos"_s));
+        QCOMPARE(vista.icono, QMessageBox::NoIcon);
+        QCOMPARE(vista.botones, QMessageBox::Ok);
+        QCOMPARE(fin->count(), 0);
+    }
+
+    void everyWayOut_data()
+    {
+        QTest::addColumn<Salida>("salida");
+        QTest::newRow("menu Salir, the about window open") << Salida([](TestVentanas* t) {
+            t->Titulo()->findChild<QAction*>(u"autor"_s)->trigger();
+            t->Titulo()->findChild<QAction*>(u"alacaca"_s)->trigger();
+        });
+        QTest::newRow("closing the title, the game hidden") << Salida([](TestVentanas* t) {
+            Pulsar(t->Jugar(), u"salir"_s);
+            t->Titulo()->close();
+        });
+        QTest::newRow("closing the game") << Salida([](TestVentanas* t) { t->Jugar()->close(); });
+        QTest::newRow("Salir on the ending") << Salida([](TestVentanas* t) {
+            t->Jugar()->MostrarFinal();
+            Pulsar(t->programa->VentanaFinal(), u"Command1"_s);
+        });
+        QTest::newRow("closing the ending") << Salida([](TestVentanas* t) {
+            t->Jugar()->MostrarFinal();
+            t->programa->VentanaFinal()->close();
+        });
+    }
+
+    void everyWayOut()
+    {
+        QFETCH(Salida, salida);
+        salida(this);
+        QCOMPARE(fin->count(), 1);
+    }
+
+    void escapeSaysGoodbyeThenEnds()
+    {
+        const Carpeta carpeta;
+        Primero* juego = Jugar();
+        Caja vista;
+        ResponderCaja(vista);
+        QTest::keyClicks(Hijo(juego, u"ordenes"_s), u"coger"_s);
+        QTest::keyClick(Hijo(juego, u"ordenes"_s), Qt::Key_Escape);
+        QCOMPARE(vista.titulo, u"Salir"_s);
+        QCOMPARE(vista.texto, u"¡Gracias por jugar!, y vuelva pronto"_s);
+        QCOMPARE(vista.icono, QMessageBox::Warning);
+        QCOMPARE(vista.botones, QMessageBox::Ok);
+        QCOMPARE(fin->count(), 1);
+        QVERIFY(!QFile::exists(u"partida"_s));
+    }
+};
+
+QTEST_MAIN(TestVentanas)
+#include "test_ventanas.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// The windows are laid out in twips, as their designer drew them: 15 twips
+// make one pixel at 96 dots per inch.
+constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
+
+// A control's box, in twips from the top left corner of its parent.
+QRect Caja(int izquierda, int arriba, int ancho, int alto);
+void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto);
+
+// A font of the layouts, sized in pixels as the points measure at 96 dpi,
+// so the text fits its box whatever the screen's logical dpi.
+QFont Letra(const QString& caraWindows, qreal puntos, bool negrita = false, bool cursiva = false);
+
+// The classic Windows colours the windows were designed with.
+inline const QColor colorFondo(212, 208, 200);   // inactive title-bar text
+inline const QColor colorSombra(64, 64, 64);     // dark 3-D shadow
+
+// Gives a window the classic background, its labels included.
+void PintarFondo(QWidget* ventana);
+
+class QLabel;
+
+// A label as the layouts draw them: text from the top left, wrapped when
+// asked, over the window's background and lines.
+QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar = false);

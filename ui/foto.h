@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture control: exactly the size of its picture, shown unscaled, and
+// clickable. Until a picture loads it keeps the size of its layout box.
+class Foto final : public QLabel {
+    Q_OBJECT
+
+public:
+    Foto(QWidget* padre, QRect caja);
+
+    // Shows the picture at `ruta`, or its "@2x" twin at `ruta2x` on a
+    // high-density screen when there is one, and takes its size keeping the
+    // top left corner. A picture that can't be read leaves the control blank
+    // and is reported once on stderr.
+    void Cargar(const QString& ruta, const QString& ruta2x);
+
+signals:
+    void pulsada();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+};
+
+// The stored picture of that name, e.g. "talpin.jpg", from the program's
+// resources.
+void CargarGuardada(Foto* foto, const QString& nombre);
+
+// "uno2.jpg" becomes "uno2@2x.jpg".
+QString NombreDoble(const QString& nombre);
