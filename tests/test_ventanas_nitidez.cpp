@@ -1,0 +1,50 @@
+// The pictures on a screen of twice the density: sharp where a "@2x" twin
+// exists, and always at the size of the 1x picture.
+#include "ui/primero.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestNitidez : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twinPicturesAreLoadedSharp()
+    {
+        QTemporaryDir carpeta;
+        const QString antes = QDir::currentPath();
+        QDir::setCurrent(carpeta.path());
+        QDir().mkdir(u"graficos"_s);
+        QImage(10, 20, QImage::Format_RGB32).save(u"graficos/uno2.jpg"_s);
+        QImage(20, 40, QImage::Format_RGB32).save(u"graficos/uno2@2x.jpg"_s);
+        QImage(30, 10, QImage::Format_RGB32).save(u"graficos/Pozo.jpg"_s);
+
+        Primero juego;
+        juego.show();
+        QCOMPARE(juego.devicePixelRatio(), 2);
+        auto* image3 = juego.findChild<QLabel*>(u"Image3"_s);
+        QCOMPARE(image3->size(), QSize(10, 20));
+        QCOMPARE(image3->pixmap().size(), QSize(20, 40));
+        QCOMPARE(image3->pixmap().devicePixelRatio(), 2);
+
+        juego.CargarImagen(Imagen::Image3, u"pozo.jpg"_s);
+        QCOMPARE(image3->size(), QSize(30, 10));
+        QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
+        QDir::setCurrent(antes);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication aplicacion(argc, argv);
+    TestNitidez prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
+
+#include "test_ventanas_nitidez.moc"
