@@ -97,8 +97,10 @@ void Juego::Guardar()
 {
     QSaveFile salida(fichero);
     const QByteArray texto = TextoPartida(estado);
-    const bool guardada = salida.open(QIODevice::WriteOnly)
-                          && salida.write(texto) == texto.size() && salida.commit();
+    // QSaveFile commits a short write (a full disk) as if it were whole;
+    // flushing first catches it, and an uncommitted file is thrown away.
+    const bool guardada = salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size()
+                          && salida.flush() && salida.commit();
     ventana.AnadirLinea(guardada ? u"Partida guardada"_s : u"No se ha podido guardar la partida."_s);
 }
 
