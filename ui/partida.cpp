@@ -1,6 +1,7 @@
 #include "ui/partida.h"
 
 #include "core/juego.h"
+#include "core/lugares.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -17,13 +18,9 @@ bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsSalto(char c) { return c == '\r' || c == '\n'; }
 bool EsSeparador(char c) { return EsBlanco(c) || EsSalto(c) || c == ','; }
 
-// The pictures of a loaded place, named as the load has always named them.
-struct FotosCargadas {
-    QStringView lugar;
-    QStringView personaje;
-};
-
-const std::array<FotosCargadas, 9> fotosCargadas = {{
+// The pictures of a loaded place. The load has always named some of them
+// with other capitals than movement does; the lookup ignores case.
+const std::array<Fotos, 9> fotosCargadas = {{
     {u"uno2.jpg", u"Fray-Portero.jpg"},
     {u"Dentro1.jpg", u"Supremus.jpg"},
     {u"Garaje.jpg", {}},
@@ -97,8 +94,10 @@ void Juego::Guardar()
 {
     QSaveFile salida(fichero);
     const QByteArray texto = TextoPartida(estado);
-    const bool guardada = salida.open(QIODevice::WriteOnly)
-                          && salida.write(texto) == texto.size() && salida.commit();
+    // QSaveFile commits a short write (a full disk) as if it were whole;
+    // flushing first catches it, and an uncommitted file is thrown away.
+    const bool guardada = salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size()
+                          && salida.flush() && salida.commit();
     ventana.AnadirLinea(guardada ? u"Partida guardada"_s : u"No se ha podido guardar la partida."_s);
 }
 
@@ -117,7 +116,7 @@ void Juego::Cargar()
     estado = *leido;
     ventana.VaciarLista();
     ventana.PonerOrdenes(QString());
-    const FotosCargadas& fotos = fotosCargadas[estado.lugar - Calle];
+    const Fotos& fotos = fotosCargadas[estado.lugar - Calle];
     if (fotos.personaje.isEmpty()) {
         ventana.MostrarPersonaje(false);
     } else {

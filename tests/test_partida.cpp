@@ -1,0 +1,235 @@
+#include "core/juego.h"
+#include "ui/partida.h"
+#include "ui/ventana_texto.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString noCarga =
+    u"No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."_s;
+
+std::optional<GameState> Leer(const QByteArray& texto)
+{
+    QBuffer buffer;
+    buffer.setData(texto);
+    buffer.open(QIODevice::ReadOnly);
+    return LeerPartida(buffer);
+}
+
+void Escribir(const QByteArray& texto)
+{
+    QFile fichero(u"partida"_s);
+    QVERIFY(fichero.open(QIODevice::WriteOnly));
+    fichero.write(texto);
+}
+
+QByteArray Contenido()
+{
+    QFile fichero(u"partida"_s);
+    return fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPartida : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir carpeta;
+    QString antes;
+
+private slots:
+    void init()
+    {
+        antes = QDir::currentPath();
+        QVERIFY(carpeta.isValid());
+        QDir::setCurrent(carpeta.path());
+        QFile::remove(u"partida"_s);
+    }
+
+    void cleanup() { QDir::setCurrent(antes); }
+
+    void bytesDeUnaPartidaNueva()
+    {
+        QCOMPARE(TextoPartida(GameState{.lugar = 1}),
+                 " 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+        QCOMPARE(TextoPartida(GameState{.lugar = 9, .astilla = -1, .ingredientes = 32767,
+                                        .numeroPozo = -32768}),
+                 " 9 -1  0  0  0  0  0  0  0  0  0  32767  0  0  0 -32768 \r\n");
+    }
+
+    void idaYVuelta()
+    {
+        GameState estado;
+        qint16 valor = -3;
+        for (qint16 GameState::*campo : GameState::campos)
+            estado.*campo = valor++;
+        estado.lugar = 6;
+        QCOMPARE(Leer(TextoPartida(estado)), std::optional(estado));
+    }
+
+    void otrasFormas_data()
+    {
+        QTest::addColumn<QByteArray>("texto");
+        QTest::newRow("one per line") << QByteArray("2\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n7\n");
+        QTest::newRow("commas") << QByteArray("2,0,1,0,0,0,0,0,0,0,0,0,0,0,0,7");
+        QTest::newRow("commas with blanks") << QByteArray("  2 , 0, 1 ,0,0,0,0,0,0,0,0,0,0,0,0 ,  7\r\n");
+        QTest::newRow("leading lines, wide gaps")
+            << QByteArray("\r\n\n   2      0 1 0 0 0 0 0 0 0 0 0 0 0 0 7 tail, 99 words");
+        QTest::newRow("line break and comma") << QByteArray("2\r\n,0 1 0 0 0 0 0 0 0 0 0 0 0 0 7");
+        QTest::newRow("leading zeros") << QByteArray("02 0 001 0 0 0 0 0 0 0 0 0 0 0 0 -0 7");
+    }
+
+    void otrasFormas()
+    {
+        QFETCH(QByteArray, texto);
+        GameState esperado{.lugar = 2, .hierro = 1, .numeroPozo = 7};
+        if (texto.contains("-0 7"))
+            esperado.numeroPozo = 0;
+        QCOMPARE(Leer(texto), std::optional(esperado));
+    }
+
+    void ficherosMalos_data()
+    {
+        QTest::addColumn<QByteArray>("texto");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("blanks only") << QByteArray("  \r\n ");
+        QTest::newRow("fifteen numbers") << QByteArray(" 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+        QTest::newRow("two commas") << QByteArray("1,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
+        QTest::newRow("leading comma") << QByteArray(",1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
+        QTest::newRow("word") << QByteArray("1 0 0 hierro 0 0 0 0 0 0 0 0 0 0 0 0");
+        QTest::newRow("glued word") << QByteArray("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0x");
+        QTest::newRow("fraction") << QByteArray("1 0 0 0 0 0 0 0 0 0 0 1.5 0 0 0 0");
+        QTest::newRow("plus sign") << QByteArray("+1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
+        QTest::newRow("lone minus") << QByteArray("1 - 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
+        QTest::newRow("too large") << QByteArray("1 0 0 0 0 0 0 0 0 0 0 32768 0 0 0 0");
+        QTest::newRow("too small") << QByteArray("1 0 0 0 0 0 0 0 0 0 0 -32769 0 0 0 0");
+        QTest::newRow("huge") << QByteArray("1 0 0 0 0 0 0 0 0 0 0 99999999999999999999 0 0 0 0");
+        QTest::newRow("place 0") << QByteArray(" 0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
+        QTest::newRow("place 10") << QByteArray(" 10  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
+        QTest::newRow("negative place") << QByteArray("-1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
+    }
+
+    void ficherosMalos()
+    {
+        QFETCH(QByteArray, texto);
+        QCOMPARE(Leer(texto), std::nullopt);
+
+        // Through the button: nothing changes but the failure line below the list.
+        Escribir(texto);
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.estado.hierro = 1;
+        const GameState estado = juego.estado;
+        ventana.ordenes = u"mirar pozo"_s;
+        juego.Cargar();
+        QCOMPARE(juego.estado, estado);
+        QCOMPARE(ventana.lista.size(), 2);
+        QCOMPARE(ventana.lista.last(), noCarga);
+        QCOMPARE(ventana.ordenes, u"mirar pozo"_s);
+        QCOMPARE(ventana.image3, u"uno2.jpg"_s);
+        QVERIFY(ventana.image2.isEmpty());
+        QVERIFY(ventana.personajeVisible);
+    }
+
+    void sinFichero()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.Cargar();
+        juego.Cargar();
+        QCOMPARE(ventana.lista.size(), 3);
+        QCOMPARE(ventana.lista[1], noCarga);
+        QCOMPARE(ventana.lista[2], noCarga);
+        QCOMPARE(juego.estado, (GameState{.lugar = 1}));
+    }
+
+    void guardarYCargar()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.estado = GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2};
+        juego.Guardar();
+        juego.Guardar();
+        QCOMPARE(ventana.lista.mid(1), (QStringList{u"Partida guardada"_s, u"Partida guardada"_s}));
+        QCOMPARE(Contenido(), " 6  1  1  0  0  0  0  0  0  0  0  0  0  2  0  0 \r\n");
+
+        ventana.ordenes = u"usar pasillo"_s;
+        juego.Interpretar();
+        QCOMPARE(juego.estado.lugar, Aseo);
+        QVERIFY(!ventana.personajeVisible);
+
+        ventana.ordenes = u"a medias"_s;
+        juego.Cargar();
+        QCOMPARE(juego.estado, (GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2}));
+        QCOMPARE(ventana.image3, u"Pozo.jpg"_s);
+        QCOMPARE(ventana.image2, u"Tonto.jpg"_s);
+        QVERIFY(ventana.personajeVisible);
+        QVERIFY(ventana.lista.isEmpty());
+        QVERIFY(ventana.ordenes.isEmpty());
+    }
+
+    void cargarUnLugarSinPersonaje()
+    {
+        Escribir(" 3  0  1  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.Cargar();
+        QCOMPARE(juego.estado.lugar, Garaje);
+        QCOMPARE(ventana.image3, u"Garaje.jpg"_s);
+        QVERIFY(!ventana.personajeVisible);
+    }
+
+    // Progress fields with unusual values load as they are.
+    void valoresRaros()
+    {
+        Escribir("8 -4 7 0 0 0 0 0 0 0 0 5 0 0 0 0");
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Cargar();
+        QCOMPARE(juego.estado, (GameState{.lugar = 8, .astilla = -4, .hierro = 7, .ingredientes = 5}));
+    }
+
+    // A save that cannot be written leaves the old file as it was.
+    void guardarFalla()
+    {
+        Escribir("viejo");
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit antes = limite;
+        limite.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        juego.Guardar();
+        setrlimit(RLIMIT_FSIZE, &antes);
+
+        QCOMPARE(ventana.lista.last(), u"No se ha podido guardar la partida."_s);
+        QCOMPARE(Contenido(), "viejo");
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{u"partida"_s});
+
+        juego.Guardar();
+        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QCOMPARE(Contenido(), " 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPartida)
+#include "test_partida.moc"

@@ -1,0 +1,115 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Salida {
+    int estado = -1;
+    QString texto;
+    QString errores;
+};
+
+// Plays the input through talpin-texto in `carpeta`, with the game's pictures.
+Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath())
+{
+    QProcess proceso;
+    proceso.setWorkingDirectory(carpeta);
+    proceso.start(QStringLiteral(TALPIN_TEXTO), {});
+    proceso.write(entrada);
+    proceso.closeWriteChannel();
+    if (!proceso.waitForFinished(30000))
+        return {};
+    return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
+            QString::fromUtf8(proceso.readAllStandardOutput()),
+            QString::fromUtf8(proceso.readAllStandardError())};
+}
+
+const QString inicio = u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s;
+
+} // namespace
+
+class TestTexto : public QObject {
+    Q_OBJECT
+
+private slots:
+    void estadoInicial()
+    {
+        const Salida salida = Jugar(":estado\n:lugar\n");
+        QCOMPARE(salida.estado, 0);
+        QCOMPARE(salida.texto,
+                 u" 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \n"
+                 "Image3: uno2.jpg\n"
+                 "Image2: (inicial)\n"
+                 "ordenes: \n"
+                 "\n"
+                 "Estoy en la casa de Fray Supremus. La ventana está cubierta por barrotes, el garaje está completamente cerrado,\n"
+                 "y la puerta está cubierta por una persiana, increible.\n"
+                 "\n"_s);
+    }
+
+    void escribirYPulsar()
+    {
+        // Typed text keeps its trailing blanks; the character click inserts
+        // at the caret, which a verb picture leaves at the start.
+        const Salida salida = Jugar(":escribir mirar  \n:estado\n:hablar\n:escribir Fray  \n:estado\n"
+                                    "usar puerta\n:estado\n");
+        const QStringList bloques = salida.texto.split(u"\n\n"_s);
+        QCOMPARE(bloques.size(), 8);
+        QCOMPARE(bloques[0], inicio);
+        QVERIFY(bloques[1].endsWith(u"ordenes: mirar  "_s));
+        QVERIFY(bloques[4].endsWith(u"ordenes: Fray  Hablar "_s));
+        QVERIFY(bloques[6].contains(u"Image2: supremus.jpg"_s));
+        QVERIFY(bloques[6].endsWith(u"ordenes: "_s));
+    }
+
+    void personajeOculto()
+    {
+        QTemporaryDir carpeta;
+        QFile partida(carpeta.filePath(u"partida"_s));
+        QVERIFY(partida.open(QIODevice::WriteOnly));
+        partida.write(" 7  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+        partida.close();
+        const Salida salida = Jugar(":cargar\n:personaje\n:estado\n", carpeta.path());
+        QVERIFY(salida.texto.endsWith(u"Image3: Aseo.jpg\nImage2: oculta\nordenes: \n\n"_s));
+    }
+
+    void entradaRara()
+    {
+        const Salida salida = Jugar("\xff\xfe mirar\r\n:volar\n\r\n:esc\nmirar pozo\n");
+        // Bad bytes and a lone CR are orders like any other; an unknown
+        // command only shows the list again; Esc ends before the last line.
+        QCOMPARE(salida.estado, 0);
+        QVERIFY(salida.errores.contains(u":volar"_s));
+        const QString entendido = u"Intenta expresarte de otra manera ...\n\n"_s;
+        QCOMPARE(salida.texto,
+                 entendido + entendido + entendido + u"¡Gracias por jugar!, y vuelva pronto\n\n"_s);
+    }
+
+    void finDeLaEntrada()
+    {
+        QTemporaryDir carpeta;
+        const Salida salida = Jugar("usar puerta\n", carpeta.path());
+        QCOMPARE(salida.estado, 0);
+        QVERIFY(salida.texto.endsWith(u"Estás dentro de la casa, y ves a Fray Supremus.\n\n"_s));
+        // Missing pictures are only warned about.
+        QVERIFY(salida.errores.contains(u"dentro1.jpg"_s));
+        QVERIFY(!QFile::exists(carpeta.filePath(u"partida"_s)));
+    }
+
+    void guardarYCargar()
+    {
+        QTemporaryDir carpeta;
+        const Salida salida = Jugar("usar puerta\n:guardar\nretro\n:cargar\n:estado\n", carpeta.path());
+        QVERIFY(salida.texto.contains(u"Partida guardada\n"_s));
+        QVERIFY(salida.texto.endsWith(u"\n\n 2  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \n"
+                                      "Image3: Dentro1.jpg\nImage2: Supremus.jpg\nordenes: \n\n"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTexto)
+#include "test_texto.moc"
