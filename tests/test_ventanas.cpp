@@ -52,14 +52,14 @@ QStringList Lista(Primero* juego)
 }
 
 // What a message box showed before it was answered with OK.
-struct Caja {
+struct Aviso {
     QString titulo, texto;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QMessageBox::StandardButtons botones;
 };
 
 // Answers the next modal message box, so it can't block the test.
-void ResponderCaja(Caja& vista)
+void ResponderCaja(Aviso& vista)
 {
     QTimer::singleShot(0, [&vista] {
         auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -271,7 +271,7 @@ private slots:
         autor->trigger();
         QVERIFY(programa->VentanaAutor() && programa->VentanaAutor()->isVisible());
 
-        Caja vista;
+        Aviso vista;
         ResponderCaja(vista);
         Titulo()->findChild<QAction*>(u"acercade"_s)->trigger();
         QCOMPARE(vista.titulo, u"Acerca de ..."_s);
@@ -314,7 +314,7 @@ private slots:
     {
         const Carpeta carpeta;
         Primero* juego = Jugar();
-        Caja vista;
+        Aviso vista;
         ResponderCaja(vista);
         QTest::keyClicks(Hijo(juego, u"ordenes"_s), u"coger"_s);
         QTest::keyClick(Hijo(juego, u"ordenes"_s), Qt::Key_Escape);

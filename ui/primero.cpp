@@ -49,9 +49,7 @@ void Primero::Construir()
     CargarGuardada(Image3, u"calle.jpg"_s);
     connect(Image3, &Foto::pulsada, this, [this] { juego.DescribirLugar(); });
 
-    Image1 = new Foto(this, Caja(7920, 240, 1860, 3480));
-    Image1->setObjectName(u"Image1"_s);
-    CargarGuardada(Image1, u"talpin.jpg"_s);
+    CargarGuardada(new Foto(this, Caja(7920, 240, 1860, 3480)), u"talpin.jpg"_s);
 
     Etiqueta(this, u"Talpín"_s, Caja(9360, 3720, 495, 255));
 
@@ -80,32 +78,32 @@ void Primero::Construir()
     // The heading interrupts the top edge of the frame around the verbs.
     Etiqueta(this, u" Verbos a usar"_s, Caja(1800, 5880, 1095, 255))->setAutoFillBackground(true);
 
-    struct Verbo_ {
+    struct FotoVerbo {
         const char* nombre;
         const char* fichero;
         Verbo verbo;
         QRect caja;
     };
-    const Verbo_ verbos[] = {
+    const FotoVerbo verbos[] = {
         {"Image4", "hablar.jpg", Verbo::Hablar, Caja(240, 6240, 780, 780)},
         {"Image5", "mirar.jpg", Verbo::Mirar, Caja(1200, 6240, 690, 765)},
         {"Image6", "usar.jpg", Verbo::Usar, Caja(2040, 6240, 675, 765)},
         {"Image7", "mentir.jpg", Verbo::Mentir, Caja(2880, 6240, 795, 735)},
         {"Image8", "coger.jpg", Verbo::Coger, Caja(3840, 6240, 690, 735)},
     };
-    for (const Verbo_& v : verbos) {
+    for (const FotoVerbo& v : verbos) {
         auto* foto = new Foto(this, v.caja);
         foto->setObjectName(QLatin1StringView(v.nombre));
         CargarGuardada(foto, QLatin1StringView(v.fichero));
         connect(foto, &Foto::pulsada, this, [this, verbo = v.verbo] { juego.PulsarVerbo(verbo); });
     }
 
-    Guardar = Boton("Guardar", u"Guardar"_s, Caja(6240, 5640, 1092, 612));
-    Cargar = Boton("Cargar", u"Cargar"_s, Caja(7440, 5640, 1092, 612));
-    salir = Boton("salir", u"Menú Principal"_s, Caja(8640, 5640, 1092, 612));
-    objetos = Boton("objetos", u"Objetos"_s, Caja(6240, 6360, 1095, 612));
-    Salidas = Boton("Salidas", u"Salidas"_s, Caja(7440, 6360, 1095, 612));
-    limpiar = Boton("limpiar", u"Limpiar"_s, Caja(8640, 6360, 1095, 612));
+    QPushButton* Guardar = Boton("Guardar", u"Guardar"_s, Caja(6240, 5640, 1092, 612));
+    QPushButton* Cargar = Boton("Cargar", u"Cargar"_s, Caja(7440, 5640, 1092, 612));
+    QPushButton* salir = Boton("salir", u"Menú Principal"_s, Caja(8640, 5640, 1092, 612));
+    QPushButton* objetos = Boton("objetos", u"Objetos"_s, Caja(6240, 6360, 1095, 612));
+    QPushButton* Salidas = Boton("Salidas", u"Salidas"_s, Caja(7440, 6360, 1095, 612));
+    QPushButton* limpiar = Boton("limpiar", u"Limpiar"_s, Caja(8640, 6360, 1095, 612));
     connect(Guardar, &QPushButton::clicked, this, [this] { juego.Guardar(); });
     connect(Cargar, &QPushButton::clicked, this, [this] { juego.Cargar(); });
     connect(salir, &QPushButton::clicked, this, &Primero::menuPrincipal);

@@ -47,15 +47,8 @@ private:
 
     bool empezado = false;
 
-    Foto* Image1;
     Foto* Image2;
     Foto* Image3;
     QListWidget* List1;
     QLineEdit* ordenes;
-    QPushButton* Guardar;
-    QPushButton* Cargar;
-    QPushButton* salir;
-    QPushButton* objetos;
-    QPushButton* Salidas;
-    QPushButton* limpiar;
 };
