@@ -44,6 +44,9 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
     auto* Frame2 = new QGroupBox(u" HISTORIA "_s, area);
     Frame2->setGeometry(Caja(3240, 480, 6132, 3252));
     Frame2->setFont(Letra(u"MS Sans Serif"_s, 9.75, true));
+    // An etched frame with its caption across the top edge.
+    Frame2->setStyleSheet(u"QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
+                          u"QGroupBox::title { subcontrol-origin: margin; left: 6px; }"_s);
     QLabel* Label5 = Etiqueta(Frame2, Historia(), Caja(120, 360, 5892, 2772), true);
     Label5->setObjectName(u"Label5"_s);
     Label5->setFont(Letra(u"MS Sans Serif"_s, 8.25));
