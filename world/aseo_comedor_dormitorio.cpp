@@ -119,7 +119,7 @@ void Juego::UsarMovil()
     if (estado.numeroPozo == 1 && estado.movil == 1) {
         if (estado.receta == 1) {
             Responder({
-                u"TELÉFONO: Reparto a domicilio a la velocidad de la luz, ¿qué desea?",
+                u"TELÉFONO: Reparto a domicilio, ¡servimos a la velocidad de la luz! ¿Qué desea?",
                 u"TALPÍN: Eh ... ¿son ustedes de esos que lo traen en menos de un segundo?",
                 u"TELÉFONO: Sí, por supuesto. ¿Qué desea comprar?",
                 u"TALPÍN: Querría una botella de salfumán.",

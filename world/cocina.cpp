@@ -120,7 +120,7 @@ void Juego::MirarHierro()
     if (estado.hierro == 0)
         Responder({u"No gasto de eso"});
     else if (estado.hierro == 1)
-        Responder({u"Es un hierro largo, casi tanto como mi sonrisa ... y no hablo de la de la cara"});
+        Responder({u"Es un hierro largo, casi tan largo como mi sonrisa ... ya me entiendes, ¿eh?"});
     else
         Responder({});
 }
