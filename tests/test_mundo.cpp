@@ -1,4 +1,4 @@
-#include "test_mundo.h"
+#include "partida_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "test_mundo.h"
+#include "partida_prueba.h"
 
 #include "screens/textos_final.h"
 

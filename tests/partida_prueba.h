@@ -32,6 +32,8 @@ struct Partida {
         }
     }
 
+    explicit Partida(const GameState& estado) { juego.estado = estado; }
+
     Partida(Lugar lugar, const QString& campos = QString())
     {
         juego.estado.lugar = lugar;
