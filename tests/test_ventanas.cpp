@@ -190,10 +190,15 @@ private slots:
         Pulsar(juego, u"Image2"_s);
         QCOMPARE(ordenes->text(), u"Fray Cabronus coger "_s);
 
+        Pulsar(juego, u"Image5"_s);
+        Pulsar(juego, u"Image2"_s);
+        QCOMPARE(Lista(juego), QStringList{u"Joder, qué feo es el cabrón, y eso que no se le ve la cara ..."_s});
+        QCOMPARE(ordenes->text(), QString());
+
         // A hidden picture takes no clicks.
         juego->MostrarPersonaje(false);
         Pulsar(juego, u"Image2"_s);
-        QCOMPARE(ordenes->text(), u"Fray Cabronus coger "_s);
+        QCOMPARE(ordenes->text(), QString());
     }
 
     void saveAndLoadThroughTheButtons()
@@ -223,10 +228,16 @@ private slots:
     void winningShowsOnlyTheEnding()
     {
         Primero* juego = Jugar();
-        juego->MostrarFinal();
-        QVERIFY(programa->VentanaFinal()->isVisible());
+        Escribir(juego, u"suero"_s);
+        QVERIFY(!programa->VentanaFinal());
+
+        juego->juego.estado.ingredientes = 3;
+        Escribir(juego, u"suero"_s);
+        Final* final = programa->VentanaFinal();
+        QVERIFY(final && final->isVisible());
         QVERIFY(!juego->isVisible());
         QVERIFY(!Titulo()->isVisible());
+        QCOMPARE(Hijo<QLabel>(final, u"Label13"_s)->text(), u"The FiN"_s);
         QCOMPARE(fin->count(), 0);
     }
 
