@@ -151,6 +151,19 @@ private slots:
         QCOMPARE(fin->count(), 0);
     }
 
+    void tabGoesThroughTheControlsInOrder()
+    {
+        Primero* juego = Jugar();
+        QVERIFY(QTest::qWaitForWindowActive(juego));
+        QStringList orden{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            orden << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(orden, (QStringList{u"List1"_s, u"ordenes"_s, u"limpiar"_s, u"salir"_s, u"Salidas"_s,
+                                     u"Guardar"_s, u"objetos"_s, u"Cargar"_s, u"List1"_s}));
+    }
+
     void ordersAreTypedAndAnswered()
     {
         Primero* juego = Jugar();
