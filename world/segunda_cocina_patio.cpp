@@ -1,27 +1,104 @@
 #include "core/juego.h"
 
-void Juego::CalentarCondones() {}
+void Juego::CalentarCondones()
+{
+    if (estado.condones == 1) {
+        Responder({u"Ahora la caja de condones está caliente"});
+        estado.condonesCalientes = 1;
+    } else if (estado.condones == 0) {
+        Responder({u"¡No tengo ninguna caja de condones!"});
+    } else {
+        Responder({});
+    }
+}
 
-void Juego::MirarMicroondas() {}
+void Juego::MirarMicroondas()
+{
+    Responder({u"Un microondas, marca KAcne."});
+}
 
-void Juego::MirarVerjaPatio() {}
+void Juego::MirarVerjaPatio()
+{
+    Responder({u"al otro lado, está el garaje ..."});
+}
 
-void Juego::UsarVerjaPatio() {}
+void Juego::UsarVerjaPatio()
+{
+    Responder({u"Está cerrada con llave"});
+}
 
-void Juego::UsarPozo() {}
+void Juego::UsarPozo()
+{
+    Responder({u"¿Con qué?, si tubiera algo eléctrico lo tiraría al agua, ¡tendría que molar!"});
+}
 
-void Juego::MirarPozo() {}
+// Seen again after a call, the number makes the phone usable once more.
+void Juego::MirarPozo()
+{
+    Responder({
+        u"TALPÍN: En la tapa del pozo hay un teléfono, 555-555. Vaya sitio más raro para poner tu número.",
+        u"EXTRAÑO: Recuerda que todo esto no es más que un 'juego'.",
+        u"TALPÍN: Tú cállate, que nadie te ha preguntado.",
+    });
+    estado.numeroPozo = 1;
+}
 
-void Juego::CogerManzana() {}
+// The sack never runs out of rotten apples.
+void Juego::CogerManzana()
+{
+    Responder({u"¡Una manzana podrida!, la cogeré ..."});
+    estado.manzana = 1;
+}
 
-void Juego::UsarSaco() {}
+void Juego::UsarSaco()
+{
+    Responder({u"Déjate la droga ..."});
+}
 
-void Juego::MirarSaco() {}
+void Juego::MirarSaco()
+{
+    Responder({u"¡Joder, ahí dentro hay una manzana podrida, y yo con el hambre que tengo!"});
+}
 
-void Juego::MirarExtrano() {}
+void Juego::MirarExtrano()
+{
+    Responder({u"Tiene cara de tonto"});
+}
 
-void Juego::MentirExtrano() {}
+void Juego::MentirExtrano()
+{
+    Responder({
+        u"TALPÍN: ¡Mira, mira, por ahí va corriendo un culo con patas!",
+        u"EXTRAÑO: Sí, sí, ya lo veo.",
+        u"TALPÍN: ¿Pero qué ... ? Ahora ya ni siquiera sé mentir como Dios manda.",
+    });
+}
 
-void Juego::HablarExtrano() {}
+void Juego::HablarExtrano()
+{
+    Responder({
+        u"TALPÍN: ¿Y tú quién coño eres?",
+        u"EXTRAÑO: Soy un personaje que está en esta aventura sólo de decorado.",
+        u"TALPÍN: ¿Cómo? ¿Qué quieres decir?",
+        u"EXTRAÑO: Trombulix Juegos me creó sólo para que hubiera más personajes.",
+        u"TALPÍN: ¿Y eso por qué?",
+        u"EXTRAÑO: Es simplemente un contrato que tengo con Trombulix Juegos.",
+        u"TALPÍN: Ah, un contrato ... pues menudo trato. ¿Y qué se supone que tienes que hacer?",
+        u"EXTRAÑO: Nada. Estar aquí de pie y esperar a que alguien me hable.",
+        u"TALPÍN: ¿Y eso no te cansa?",
+        u"EXTRAÑO: Sí, pero el trabajo es el trabajo. Tú relájate y pasa de mí.",
+        u"TALPÍN: Vale, pues que te den por culo.",
+        u"EXTRAÑO: Vale. Si te aburres, ya sabes, puedes hablar conmigo.",
+    });
+}
 
-void Juego::MirarManzana() {}
+// Once thrown into the jug the apple is not there to look at.
+void Juego::MirarManzana()
+{
+    if (estado.manzana == 0)
+        Responder({u"No gasto de eso"});
+    else if (estado.manzana == 1)
+        Responder({u"Está más podrida que los calzoncillos de Fray Cabronus ..."});
+    else
+        Responder({});
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/juego.h"
+#include "ui/ventana_texto.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+
+// A game over the terminal window, put into a situation by hand and driven
+// by typed orders.
+struct Partida {
+    VentanaTexto ventana;
+    Juego juego{ventana};
+
+    // "astilla=1 cayena=1" sets those fields, in the order of the saved game.
+    static void Poner(GameState& estado, const QString& campos)
+    {
+        static const std::array<QStringView, 16> nombres = {
+            u"lugar",   u"astilla",        u"hierro",           u"cayena",
+            u"guantes", u"condones",       u"astillaPicante",   u"supremusPinchado",
+            u"condonesCalientes", u"movil", u"jabon",           u"ingredientes",
+            u"receta",  u"manzana",        u"salfuman",         u"numeroPozo",
+        };
+        for (const QString& campo : campos.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList partes = campo.split(u'=');
+            const auto it = std::find(nombres.begin(), nombres.end(), partes.value(0));
+            QVERIFY2(it != nombres.end() && partes.size() == 2, qPrintable(campo));
+            estado.*GameState::campos[it - nombres.begin()] = qint16(partes[1].toShort());
+        }
+    }
+
+    explicit Partida(const GameState& estado) { juego.estado = estado; }
+
+    Partida(Lugar lugar, const QString& campos = QString())
+    {
+        juego.estado.lugar = lugar;
+        Poner(juego.estado, campos);
+    }
+
+    // Types the order and presses Enter; returns the message list.
+    QStringList Orden(const QString& orden)
+    {
+        ventana.lista = {QStringLiteral("lo de antes")};
+        ventana.ordenes = orden;
+        ventana.cursor = orden.size();
+        juego.Tecla(13);
+        return ventana.lista;
+    }
+};
+
+// Every line starts with its speaker label; a label that ends in the colon
+// is followed directly by the text.
+inline void ComprobarEtiquetas(const QStringList& lineas, const QStringList& etiquetas)
+{
+    QCOMPARE(lineas.size(), etiquetas.size());
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        QVERIFY2(lineas[i].startsWith(etiquetas[i]), qPrintable(lineas[i]));
+        QVERIFY2(lineas[i].size() > etiquetas[i].size() + 1, qPrintable(lineas[i]));
+        if (etiquetas[i].endsWith(u':'))
+            QVERIFY2(lineas[i][etiquetas[i].size()] != u' ', qPrintable(lineas[i]));
+    }
+}

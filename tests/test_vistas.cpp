@@ -1,0 +1,198 @@
+#include "core/juego.h"
+#include "ui/ventana_texto.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The list that a typed order gets, for comparison with a click.
+QStringList Respuesta(const GameState& estado, const QString& orden)
+{
+    VentanaTexto ventana;
+    Juego juego(ventana);
+    juego.estado = estado;
+    ventana.ordenes = orden;
+    juego.Interpretar();
+    return ventana.lista;
+}
+
+} // namespace
+
+class TestVistas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void descripcionYSalidas()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.estado.lugar = Cocina;
+        ventana.ordenes = u"coger hierro"_s;
+        juego.DescribirLugar();
+        juego.DescribirLugar();
+        QCOMPARE(ventana.lista.size(), 2);
+        QCOMPARE(ventana.lista[1], u"atención, el expositor de especias. "_s);
+        QCOMPARE(ventana.ordenes, QString());
+        QCOMPARE(juego.estado, (GameState{.lugar = Cocina}));
+
+        ventana.ordenes = u"Mirar "_s;
+        juego.Salidas();
+        QCOMPARE(ventana.lista, QStringList{u"Hay puerta a la izquierda, para retroceder, escribe RETRO."_s});
+        QCOMPARE(ventana.ordenes, QString());
+
+        // Every place has a description and one exit line; the street's
+        // never mentions the garage.
+        for (qint16 lugar = Calle; lugar <= Dormitorio; ++lugar) {
+            juego.estado.lugar = lugar;
+            juego.DescribirLugar();
+            QVERIFY(!ventana.lista.isEmpty());
+            juego.Salidas();
+            QCOMPARE(ventana.lista.size(), 1);
+        }
+        juego.estado = GameState{.lugar = Calle, .hierro = 1};
+        juego.Salidas();
+        QVERIFY(ventana.lista[0].endsWith(u" ..."_s));
+        QVERIFY(!ventana.lista[0].contains(u"garaje"_s, Qt::CaseInsensitive));
+    }
+
+    // A damaged saved game can leave us nowhere; the views then say nothing.
+    void fueraDeLaCasa()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.estado.lugar = 12;
+        ventana.lista = QStringList{u"antes"_s};
+        ventana.ordenes = u"algo"_s;
+        juego.DescribirLugar();
+        juego.Salidas();
+        juego.PulsarPersonaje();
+        ventana.ordenes = u"mirar pozo"_s;
+        juego.Interpretar();
+        QCOMPARE(ventana.lista, QStringList{u"antes"_s});
+        QCOMPARE(ventana.ordenes, u"mirar pozo"_s);
+    }
+
+    void objetos_data()
+    {
+        QTest::addColumn<GameState>("estado");
+        QTest::addColumn<QStringList>("lineas");
+
+        QTest::newRow("nothing") << GameState{.lugar = 1} << QStringList{};
+        QTest::newRow("spicy splinter hides the plain one")
+            << GameState{.astilla = 1, .cayena = 1, .astillaPicante = 1}
+            << QStringList{u"- Un bote de cayena molida"_s, u"- Una astilla grande y picante"_s};
+        QTest::newRow("hot box hides the cold one")
+            << GameState{.hierro = 1, .guantes = 1, .condones = 1, .condonesCalientes = 1}
+            << QStringList{u"- Un hierro"_s, u"- Un paquete de guantes de latex"_s,
+                           u"- Una caja de condones caliente"_s};
+        QTest::newRow("cold box") << GameState{.astilla = 1, .condones = 1}
+                                  << QStringList{u"- Una astilla grande"_s, u"- Una caja de condones sin usar"_s};
+        QTest::newRow("phone and number") << GameState{.movil = 1, .numeroPozo = 1}
+                                          << QStringList{u"- Un teléfono móvil, y un número"_s};
+        QTest::newRow("phone after the call") << GameState{.movil = 1, .numeroPozo = 2}
+                                              << QStringList{u"- Un teléfono móvil"_s};
+        QTest::newRow("soap and serum")
+            << GameState{.jabon = 1, .ingredientes = 3, .receta = 1, .manzana = 1, .salfuman = 1}
+            << QStringList{u"- Jabón líquido"_s, u"- Recipiente del jabón con suero de la verdad."_s,
+                           u"- Receta"_s, u"- Una manzana podrida"_s, u"- Una botella de salfumán"_s};
+        QTest::newRow("empty container") << GameState{.jabon = 2, .ingredientes = 4, .manzana = 2, .salfuman = 2}
+                                         << QStringList{u"- Recipiente del jabón vacío"_s};
+    }
+
+    void objetos()
+    {
+        QFETCH(GameState, estado);
+        QFETCH(QStringList, lineas);
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.estado = estado;
+        ventana.ordenes = u"usar puerta"_s;
+        juego.Objetos();
+        QCOMPARE(ventana.lista, QStringList{u"OBJETOS:"_s} + lineas);
+        QCOMPARE(ventana.ordenes, QString());
+        QCOMPARE(juego.estado, estado);
+    }
+
+    void verbos()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        ventana.ordenes = u"usar puerta"_s;
+        ventana.cursor = 11;
+        juego.PulsarVerbo(Verbo::Mirar);
+        juego.PulsarVerbo(Verbo::Usar);
+        QCOMPARE(ventana.ordenes, u"Usar "_s);
+        QCOMPARE(ventana.cursor, 0);
+        juego.PulsarVerbo(Verbo::Coger);
+        QCOMPARE(ventana.ordenes, u"coger "_s);
+        juego.Limpiar();
+        QVERIFY(ventana.lista.isEmpty());
+        QCOMPARE(ventana.ordenes, QString());
+    }
+
+    // Verb picture, then character: the name goes in front of the verb and
+    // three known orders run at once, as if typed.
+    void personaje_data()
+    {
+        QTest::addColumn<int>("lugar");
+        QTest::addColumn<Verbo>("verbo");
+        QTest::addColumn<QString>("orden");
+        QTest::newRow("look at Cabronus") << 1 << Verbo::Mirar << u"MIRAR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Cabronus") << 1 << Verbo::Hablar << u"HABLAR FRAY CABRONUS"_s;
+        QTest::newRow("lie to Cabronus") << 1 << Verbo::Mentir << u"MENTIR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Supremus") << 2 << Verbo::Hablar << u"HABLAR FRAY SUPREMUS"_s;
+        QTest::newRow("look at Supremus") << 2 << Verbo::Mirar << u"MIRAR FRAY SUPREMUS"_s;
+        QTest::newRow("lie to the stranger") << 6 << Verbo::Mentir << u"MENTIR EXTRAÑO"_s;
+        QTest::newRow("look at the stranger") << 6 << Verbo::Mirar << u"MIRAR EXTRAÑO"_s;
+    }
+
+    void personaje()
+    {
+        QFETCH(int, lugar);
+        QFETCH(Verbo, verbo);
+        QFETCH(QString, orden);
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.estado.lugar = qint16(lugar);
+        juego.PulsarVerbo(verbo);
+        juego.PulsarPersonaje();
+        QVERIFY(!ventana.lista.isEmpty());
+        QCOMPARE(ventana.lista, Respuesta(juego.estado, orden));
+        QCOMPARE(ventana.ordenes, QString());
+    }
+
+    void personajeSinOrden()
+    {
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.estado.lugar = Calle;
+        juego.PulsarPersonaje();
+        QCOMPARE(ventana.ordenes, u"Fray Cabronus "_s);
+        juego.PulsarPersonaje();
+        QCOMPARE(ventana.ordenes, u"Fray Cabronus Fray Cabronus "_s);
+
+        juego.estado.lugar = Patio;
+        juego.PulsarVerbo(Verbo::Coger);
+        juego.PulsarPersonaje();
+        QCOMPARE(ventana.ordenes, u"Extraño coger "_s);
+        QVERIFY(ventana.lista.isEmpty());
+
+        // Typed with the caret at the end: the name goes after it and the
+        // order waits for Enter.
+        juego.estado.lugar = Cocina;
+        ventana.ordenes = u"mirar "_s;
+        ventana.cursor = 6;
+        juego.PulsarPersonaje();
+        QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
+        QVERIFY(ventana.lista.isEmpty());
+
+        juego.estado.lugar = Garaje;
+        juego.PulsarPersonaje();
+        QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVistas)
+#include "test_vistas.moc"
