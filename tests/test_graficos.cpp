@@ -1,6 +1,7 @@
 #include "ui/fuentes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QImageReader>
@@ -80,11 +81,16 @@ private slots:
         }
     }
 
+    // The about window shows a 24-bit bitmap, not a JPEG under another name.
     void logoEsMapaDeBits()
     {
-        QImageReader lector(u":/imagenes/logo.bmp"_s);
-        QCOMPARE(lector.format(), QByteArray("bmp"));
-        QVERIFY(!lector.read().hasAlphaChannel());
+        for (const QString& ruta : {u":/imagenes/logo.bmp"_s, u":/imagenes/logo@2x.bmp"_s}) {
+            QFile fichero(ruta);
+            QVERIFY(fichero.open(QIODevice::ReadOnly));
+            const QByteArray cabecera = fichero.read(30);
+            QVERIFY(cabecera.startsWith("BM"));
+            QCOMPARE(quint8(cabecera[28]) | quint8(cabecera[29]) << 8, 24);
+        }
     }
 
     void fuentes_data()
