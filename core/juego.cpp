@@ -15,6 +15,16 @@ void Juego::Responder(std::initializer_list<QStringView> lineas)
     ventana.PonerOrdenes(QString());
 }
 
+void Juego::ResponderSegun(qint16 campo, QStringView con0, QStringView con1)
+{
+    if (campo == 0)
+        Responder({con0});
+    else if (campo == 1)
+        Responder({con1});
+    else
+        Responder({});
+}
+
 void Juego::Tecla(int codigo)
 {
     if (codigo == 13)

@@ -116,6 +116,10 @@ private:
     // the command box.
     void Responder(std::initializer_list<QStringView> lineas);
 
+    // One line while the field is 0, another while it is 1, and none for
+    // any other value (only a hand-edited saved game holds one).
+    void ResponderSegun(qint16 campo, QStringView con0, QStringView con1);
+
     void Quemadura();
     void Verter(qint16& objeto, QStringView vertido, QStringView yaVertido);
 

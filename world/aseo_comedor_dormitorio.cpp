@@ -10,12 +10,8 @@ void Juego::CogerJabon()
 
 void Juego::MirarJabon()
 {
-    if (estado.jabon == 0)
-        Responder({u"No tengo ningún jabón, a pesar de que me huelen los sobacos"});
-    else if (estado.jabon == 1)
-        Responder({u"Es un pequeño bote de jabón líquido"});
-    else
-        Responder({});
+    ResponderSegun(estado.jabon, u"No tengo ningún jabón, a pesar de que me huelen los sobacos",
+                   u"Es un pequeño bote de jabón líquido");
 }
 
 // One pour into the jug. Every pour counts, also of an object had again,
@@ -104,12 +100,7 @@ void Juego::MirarReceta()
 
 void Juego::MirarSalfuman()
 {
-    if (estado.salfuman == 0)
-        Responder({u"No gasto de eso"});
-    else if (estado.salfuman == 1)
-        Responder({u"Pues simplemente una botella de salfumán"});
-    else
-        Responder({});
+    ResponderSegun(estado.salfuman, u"No gasto de eso", u"Pues simplemente una botella de salfumán");
 }
 
 // The call needs the phone, the number from the well and the recipe; the

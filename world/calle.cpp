@@ -65,22 +65,14 @@ void Juego::CogerAstilla()
 
 void Juego::MirarAstilla()
 {
-    if (estado.astilla == 1)
-        Responder({u"Es una astilla, que sobresale de la persiana, es muy grande ..."});
-    else if (estado.astilla == 0)
-        Responder({u"¡Tendré que cogerla para poder verla bién!"});
-    else
-        Responder({});
+    ResponderSegun(estado.astilla, u"¡Tendré que cogerla para poder verla bién!",
+                   u"Es una astilla, que sobresale de la persiana, es muy grande ...");
 }
 
 void Juego::MirarPersiana()
 {
-    if (estado.astilla == 1)
-        Responder({u"Una persiana de puta madre, sí señor, ya no le sobresale nada ..."});
-    else if (estado.astilla == 0)
-        Responder({u"Hay una pequeña astilla se sobresale"});
-    else
-        Responder({});
+    ResponderSegun(estado.astilla, u"Hay una pequeña astilla se sobresale",
+                   u"Una persiana de puta madre, sí señor, ya no le sobresale nada ...");
 }
 
 void Juego::UsarVentana()

@@ -74,12 +74,8 @@ void Juego::UsarPuertaCocina()
 
 void Juego::MirarChimenea()
 {
-    if (estado.hierro == 1)
-        Responder({u"Sólo hay cenizas ... Mmm ... unas salchichitas ..."});
-    else if (estado.hierro == 0)
-        Responder({u"Hay un hierro ahí dentro ..."});
-    else
-        Responder({});
+    ResponderSegun(estado.hierro, u"Hay un hierro ahí dentro ...",
+                   u"Sólo hay cenizas ... Mmm ... unas salchichitas ...");
 }
 
 void Juego::CogerHierro()
@@ -101,12 +97,8 @@ void Juego::CogerGuantes()
 
 void Juego::MirarExpositor()
 {
-    if (estado.cayena == 0)
-        Responder({u"Las hay de tres clases: Pimienta negra molida, anís en grano y cayena molida"});
-    else if (estado.cayena == 1)
-        Responder({u"Sólo hay de pimienta negra molida y anís en grano, no creo que las necesite"});
-    else
-        Responder({});
+    ResponderSegun(estado.cayena, u"Las hay de tres clases: Pimienta negra molida, anís en grano y cayena molida",
+                   u"Sólo hay de pimienta negra molida y anís en grano, no creo que las necesite");
 }
 
 void Juego::CogerCayena()
@@ -117,32 +109,18 @@ void Juego::CogerCayena()
 
 void Juego::MirarHierro()
 {
-    if (estado.hierro == 0)
-        Responder({u"No gasto de eso"});
-    else if (estado.hierro == 1)
-        Responder({u"Es un hierro largo, casi tan largo como mi sonrisa ... ya me entiendes, ¿eh?"});
-    else
-        Responder({});
+    ResponderSegun(estado.hierro, u"No gasto de eso",
+                   u"Es un hierro largo, casi tan largo como mi sonrisa ... ya me entiendes, ¿eh?");
 }
 
 void Juego::MirarCayena()
 {
-    if (estado.cayena == 0)
-        Responder({u"No gasto de eso"});
-    else if (estado.cayena == 1)
-        Responder({u"Es un bote de cayena molida, y pica mucho"});
-    else
-        Responder({});
+    ResponderSegun(estado.cayena, u"No gasto de eso", u"Es un bote de cayena molida, y pica mucho");
 }
 
 void Juego::MirarGuantes()
 {
-    if (estado.guantes == 0)
-        Responder({u"No gasto de eso"});
-    else if (estado.guantes == 1)
-        Responder({u"Son unos guantes, para no ensuciarme las manos"});
-    else
-        Responder({});
+    ResponderSegun(estado.guantes, u"No gasto de eso", u"Son unos guantes, para no ensuciarme las manos");
 }
 
 void Juego::UsarAstillaCayena()

@@ -12,12 +12,8 @@ void Juego::MirarArena()
 
 void Juego::UsarArena()
 {
-    if (estado.guantes == 0)
-        Responder({u"¡No quiero manchar mis manos de terciopelo!"});
-    else if (estado.guantes == 1)
-        Responder({u"Usaré los guantes para escarbar en la arena ... ¡Coño, una caja de condones!"});
-    else
-        Responder({});
+    ResponderSegun(estado.guantes, u"¡No quiero manchar mis manos de terciopelo!",
+                   u"Usaré los guantes para escarbar en la arena ... ¡Coño, una caja de condones!");
 }
 
 // With the gloves the box is found at once; digging first is not needed.
@@ -45,12 +41,8 @@ void Juego::CogerPiedra()
 
 void Juego::MirarCondones()
 {
-    if (estado.condones == 0)
-        Responder({u"¡Tendría que tenerlo, para poder verlo!, ¿no?"});
-    else if (estado.condones == 1)
-        Responder({u"Están sin estrenar. ¿Qué coño hacían escondidos ahí?"});
-    else
-        Responder({});
+    ResponderSegun(estado.condones, u"¡Tendría que tenerlo, para poder verlo!, ¿no?",
+                   u"Están sin estrenar. ¿Qué coño hacían escondidos ahí?");
 }
 
 void Juego::UsarVerja()

@@ -95,10 +95,6 @@ void Juego::HablarExtrano()
 // Once thrown into the jug the apple is not there to look at.
 void Juego::MirarManzana()
 {
-    if (estado.manzana == 0)
-        Responder({u"No gasto de eso"});
-    else if (estado.manzana == 1)
-        Responder({u"Está más podrida que los calzoncillos de Fray Cabronus ..."});
-    else
-        Responder({});
+    ResponderSegun(estado.manzana, u"No gasto de eso",
+                   u"Está más podrida que los calzoncillos de Fray Cabronus ...");
 }
