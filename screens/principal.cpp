@@ -65,6 +65,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
         ->setFont(Letra(u"Arial Rounded MT Bold"_s, 9.75, true));
 
     Command1->setFocus();
+    NoRecortar(area);
 }
 
 void Principal::AcercaDe()

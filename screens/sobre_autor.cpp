@@ -36,4 +36,5 @@ SobreAutor::SobreAutor(QWidget* padre) : QWidget(padre, Qt::Window)
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(Caja(6600, 6360, 1092, 612));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    NoRecortar(this);
 }

@@ -40,3 +40,11 @@ QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar)
     etiqueta->setTextFormat(Qt::PlainText);
     return etiqueta;
 }
+
+void NoRecortar(QWidget* ventana)
+{
+    const QList<QLabel*> etiquetas = ventana->findChildren<QLabel*>();
+    for (QLabel* etiqueta : etiquetas)
+        if (!etiqueta->wordWrap() && !etiqueta->text().isEmpty())
+            etiqueta->resize(etiqueta->size().expandedTo(etiqueta->sizeHint()));
+}

@@ -31,3 +31,8 @@ class QLabel;
 // A label as the layouts draw them: text from the top left, wrapped when
 // asked, over the window's background and lines.
 QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar = false);
+
+// The free faces that stand in for the Windows ones run a little wider or
+// taller: a one-line label of the window grows from its top left corner
+// rather than cut its text.
+void NoRecortar(QWidget* ventana);

@@ -115,6 +115,7 @@ void Primero::Construir()
     for (std::size_t i = 1; i < std::size(orden); ++i)
         setTabOrder(orden[i - 1], orden[i]);
     List1->setFocus();
+    NoRecortar(this);
 }
 
 QPushButton* Primero::Boton(const char* nombre, const QString& texto, QRect caja)
