@@ -69,8 +69,8 @@ void ResponderCaja(Aviso& vista)
     });
 }
 
-// Runs the working directory into a fresh folder for the saved game and
-// the pictures, and back.
+// A fresh working directory for the saved game and the pictures, for as
+// long as it lives.
 class Carpeta {
 public:
     Carpeta() : antes(QDir::currentPath()) { QDir::setCurrent(carpeta.path()); }
