@@ -33,8 +33,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* Image1 = new Foto(area, Caja(600, 120, 1545, 2415));
-    CargarGuardada(Image1, u"titulo.jpg"_s);
+    CargarGuardada(new Foto(area, Caja(600, 120, 1545, 2415)), u"titulo.jpg"_s);
 
     Etiqueta(area, u"TROMBULIX JUEGOS    "_s, Caja(120, 2640, 2655, 255))
         ->setFont(Letra(u"Mistral"_s, 13.5, true));

@@ -11,11 +11,6 @@ QRect Caja(int izquierda, int arriba, int ancho, int alto)
     return QRect(Px(izquierda), Px(arriba), Px(ancho), Px(alto));
 }
 
-void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto)
-{
-    control->setGeometry(Caja(izquierda, arriba, ancho, alto));
-}
-
 QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva)
 {
     QFont letra = Fuente(caraWindows, puntos, negrita, cursiva);

@@ -13,7 +13,6 @@ constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
 
 // A control's box, in twips from the top left corner of its parent.
 QRect Caja(int izquierda, int arriba, int ancho, int alto);
-void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto);
 
 // A font of the layouts, sized in pixels as the points measure at 96 dpi,
 // so the text fits its box whatever the screen's logical dpi.

@@ -17,8 +17,8 @@ void Foto::Cargar(const QString& ruta, const QString& ruta2x)
     QPixmap imagen;
     if (devicePixelRatioF() > 1 && !ruta2x.isEmpty() && imagen.load(ruta2x))
         imagen.setDevicePixelRatio(2);
-    else if (ruta.isEmpty() || !imagen.load(ruta))
-        imagen = QPixmap();
+    else
+        imagen.load(ruta);
 
     if (imagen.isNull()) {
         qWarning("talpin: no se puede leer la imagen %s", qUtf8Printable(ruta));
