@@ -9,8 +9,8 @@ QStringList TextosFinal()
         u"Le das el suero de la verdad a Fray Cabronus, sólo por cachondeo."_s,
         u"TALPÍN: Venga, bebe, capullo, que sólo es cola."_s,
         u"FRAY CABRONUS: ¿Cola? Pero por lo menos será marrón, ¿no?"_s,
-        u"Por fin consigues que se lo beba, haciéndole creer que es cola. Se tambalea, cae redondo al "
-        u"suelo, y tú empiezas a interrogarle."_s,
+        u"Por fin consigues que se lo beba, haciéndole creer que es cola. Se tambalea, cae al suelo, "
+        u"y tú empiezas a interrogarle."_s,
         u"TALPÍN: ¿Qué te pone?"_s,
         u"FRAY CABRONUS:  ¡Nada! ... Bueno, las cabras con liguero."_s,
         u"TALPÍN: ¿Por qué viniste conmigo?"_s,
