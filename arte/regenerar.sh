@@ -9,15 +9,7 @@ arte=$raiz/arte
 magick=/usr/bin/convert
 
 # The drawing tools and the faces of the lettering.
-faltan=()
-for paquete in librsvg2-bin imagemagick fonts-roboto-unhinted fonts-kaushanscript; do
-  dpkg -s "$paquete" >/dev/null 2>&1 || faltan+=("$paquete")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltan[@]}"
-fi
+bash "$raiz/scripts/instalar-paquetes.sh" librsvg2-bin imagemagick fonts-roboto-unhinted fonts-kaushanscript
 
 temporal=$(mktemp -d)
 trap 'rm -rf "$temporal"' EXIT
