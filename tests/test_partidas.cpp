@@ -1,9 +1,10 @@
 // Whole games played through talpin-texto. Each file in tests/partidas/ is a
 // session as the player sees it: "> " lines are typed, the lines after them
 // are what the game must print; lines starting with "#" are notes.
+#include "jugar_texto.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,16 +41,10 @@ private slots:
 
         // A fresh folder: the game may save, and no earlier save may leak in.
         QTemporaryDir carpeta;
-        QProcess juego;
-        juego.setWorkingDirectory(carpeta.path());
-        juego.start(QStringLiteral(TALPIN_TEXTO), {});
-        juego.write(entrada);
-        juego.closeWriteChannel();
-        QVERIFY(juego.waitForFinished(30000));
-        QCOMPARE(juego.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(juego.exitCode(), 0);
+        const Salida juego = Jugar(entrada, carpeta.path());
+        QCOMPARE(juego.estado, 0);
 
-        const QStringList salida = QString::fromUtf8(juego.readAllStandardOutput()).split(u'\n');
+        const QStringList salida = juego.texto.split(u'\n');
         for (qsizetype i = 0; i < qMin(salida.size(), esperado.size()); ++i)
             QCOMPARE(salida[i], esperado[i]);
         QCOMPARE(salida.size(), esperado.size());

@@ -1,33 +1,12 @@
-#include <QDir>
+#include "jugar_texto.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-struct Salida {
-    int estado = -1;
-    QString texto;
-    QString errores;
-};
-
-// Plays the input through talpin-texto in `carpeta`, with the game's pictures.
-Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath())
-{
-    QProcess proceso;
-    proceso.setWorkingDirectory(carpeta);
-    proceso.start(QStringLiteral(TALPIN_TEXTO), {});
-    proceso.write(entrada);
-    proceso.closeWriteChannel();
-    if (!proceso.waitForFinished(30000))
-        return {};
-    return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
-            QString::fromUtf8(proceso.readAllStandardOutput()),
-            QString::fromUtf8(proceso.readAllStandardError())};
-}
 
 const QString inicio = u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s;
 

@@ -174,9 +174,11 @@ void Primero::InsertarOrdenes(const QString& texto) { ordenes->insert(texto); }
 
 void Primero::CargarImagen(Imagen imagen, const QString& fichero)
 {
+    Foto* foto = imagen == Imagen::Image2 ? Image2 : Image3;
     const QString ruta = RutaGrafico(fichero);
-    (imagen == Imagen::Image2 ? Image2 : Image3)
-        ->Cargar(ruta.isEmpty() ? u"graficos/"_s + fichero : ruta, RutaGrafico(NombreDoble(fichero)));
+    // The double-size twin is looked for only where the screen can show it.
+    const QString doble = foto->devicePixelRatioF() > 1 ? RutaGrafico(NombreDoble(fichero)) : QString();
+    foto->Cargar(ruta.isEmpty() ? u"graficos/"_s + fichero : ruta, doble);
 }
 
 void Primero::MostrarPersonaje(bool visible) { Image2->setVisible(visible); }
