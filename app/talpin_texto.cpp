@@ -1,6 +1,6 @@
 // The game in a terminal: orders on standard input, the message list on
 // standard output. ":ayuda" lists the clicks and keys of the game window.
-#include "ui/ventana_texto.h"
+#include "texto/terminal.h"
 
 #include <QCoreApplication>
 

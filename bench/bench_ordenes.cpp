@@ -1,7 +1,7 @@
 // How long one order takes: the worst case walks every row of the yard
 // (17 + 16 phrases) and falls back. Run by hand: ./build/bench/bench_ordenes
 #include "core/juego.h"
-#include "ui/ventana_texto.h"
+#include "texto/ventana_texto.h"
 
 #include <QTest>
 

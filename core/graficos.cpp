@@ -1,6 +1,7 @@
 #include "core/graficos.h"
 
 #include <QDir>
+#include <QIODevice>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,4 +16,66 @@ QString RutaGrafico(const QString& nombre)
         if (fichero.compare(nombre, Qt::CaseInsensitive) == 0)
             return carpeta.filePath(fichero);
     return {};
+}
+
+namespace {
+
+constexpr uchar marca = 0xFF;
+constexpr uchar inicioImagen = 0xD8;
+constexpr uchar inicioBarrido = 0xDA; // the picture data starts: no size came before
+
+// Start-of-frame markers carry the size; 0xC4, 0xC8 and 0xCC share the range
+// but hold tables.
+bool EsInicioTrama(uchar tipo)
+{
+    return tipo >= 0xC0 && tipo <= 0xCF && tipo != 0xC4 && tipo != 0xC8 && tipo != 0xCC;
+}
+
+// Markers that stand alone, without a length.
+bool EsSuelto(uchar tipo)
+{
+    return tipo == 0x01 || (tipo >= 0xD0 && tipo <= 0xD7);
+}
+
+int Entero16(const QByteArray& bytes, int en)
+{
+    return (uchar(bytes[en]) << 8) | uchar(bytes[en + 1]);
+}
+
+} // namespace
+
+std::optional<QSize> TamanoJpeg(QIODevice& fichero)
+{
+    QByteArray bytes = fichero.read(2);
+    if (bytes.size() != 2 || uchar(bytes[0]) != marca || uchar(bytes[1]) != inicioImagen)
+        return std::nullopt;
+    for (;;) {
+        char c = 0;
+        if (!fichero.getChar(&c) || uchar(c) != marca)
+            return std::nullopt;
+        while (uchar(c) == marca) // fill bytes
+            if (!fichero.getChar(&c))
+                return std::nullopt;
+        const uchar tipo = uchar(c);
+        if (EsSuelto(tipo))
+            continue;
+        if (tipo == inicioBarrido || tipo == inicioImagen)
+            return std::nullopt;
+        bytes = fichero.read(2);
+        if (bytes.size() != 2)
+            return std::nullopt;
+        const int largo = Entero16(bytes, 0) - 2;
+        if (largo < 0)
+            return std::nullopt;
+        if (EsInicioTrama(tipo)) {
+            // Precision, height, width.
+            bytes = fichero.read(5);
+            if (bytes.size() != 5)
+                return std::nullopt;
+            const QSize tamano(Entero16(bytes, 3), Entero16(bytes, 1));
+            return tamano.isEmpty() ? std::nullopt : std::optional(tamano);
+        }
+        if (fichero.skip(largo) != largo)
+            return std::nullopt;
+    }
 }

@@ -27,9 +27,9 @@ void Juego::ResponderSegun(qint16 campo, QStringView con0, QStringView con1)
 
 void Juego::Tecla(int codigo)
 {
-    if (codigo == 13)
+    if (codigo == TeclaIntro)
         Interpretar();
-    else if (codigo == 27)
+    else if (codigo == TeclaEsc)
         ventana.Despedirse(u"¡Gracias por jugar!, y vuelva pronto"_s);
 }
 

@@ -7,6 +7,10 @@
 
 #include <initializer_list>
 
+// The keys of the command box that the game answers.
+constexpr int TeclaIntro = 13;
+constexpr int TeclaEsc = 27;
+
 // The verb pictures of the game window, left to right.
 enum class Verbo { Hablar, Mirar, Usar, Mentir, Coger };
 
@@ -35,6 +39,8 @@ public:
     void Interpretar();
     void NoEntendido();
     void Mover(Lugar destino);
+    // The pictures of the place where the protagonist now stands.
+    void MostrarFotosDelLugar();
 
     // The street.
     void HablarFrayCabronus();

@@ -36,19 +36,24 @@ const Llegada llegadas[] = {
 
 } // namespace
 
+void Juego::MostrarFotosDelLugar()
+{
+    const Fotos& fotos = FotosDe(Lugar(estado.lugar));
+    ventana.CargarImagen(Imagen::Lugar, fotos.lugar.toString());
+    if (fotos.personaje.isEmpty()) {
+        ventana.MostrarPersonaje(false);
+    } else {
+        ventana.MostrarPersonaje(true);
+        ventana.CargarImagen(Imagen::Personaje, fotos.personaje.toString());
+    }
+}
+
 void Juego::Mover(Lugar destino)
 {
     const Lugar desde = Lugar(estado.lugar);
     estado.lugar = destino;
 
-    const Fotos& fotos = FotosDe(destino);
-    ventana.CargarImagen(Imagen::Image3, fotos.lugar.toString());
-    if (fotos.personaje.isEmpty()) {
-        ventana.MostrarPersonaje(false);
-    } else {
-        ventana.MostrarPersonaje(true);
-        ventana.CargarImagen(Imagen::Image2, fotos.personaje.toString());
-    }
+    MostrarFotosDelLugar();
 
     ventana.VaciarLista();
     for (const Llegada& llegada : llegadas)

@@ -4,8 +4,8 @@
 
 // The two picture controls that the game changes.
 enum class Imagen {
-    Image2, // the character of the current place
-    Image3, // the place itself
+    Personaje, // Image2: the character of the current place
+    Lugar,     // Image3: the place itself
 };
 
 // What the game needs from the window it is played in. The desktop window,

@@ -1,6 +1,6 @@
 #include "screens/final.h"
 
-#include "screens/textos_final.h"
+#include "core/textos_final.h"
 #include "ui/disposicion.h"
 #include "ui/trazos.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/juego.h"
-#include "ui/ventana_texto.h"
+#include "texto/ventana_texto.h"
 
 #include <QStringList>
 #include <QTest>
@@ -46,7 +46,7 @@ struct Partida {
         ventana.lista = {QStringLiteral("lo de antes")};
         ventana.ordenes = orden;
         ventana.cursor = orden.size();
-        juego.Tecla(13);
+        juego.Tecla(TeclaIntro);
         return ventana.lista;
     }
 };

@@ -105,7 +105,7 @@ private slots:
     {
         Partida partida(GameState{.lugar = Calle});
         partida.ventana.ordenes = u"mirar pozo"_s;
-        partida.juego.Tecla(27);
+        partida.juego.Tecla(TeclaEsc);
         QCOMPARE(partida.ventana.despedida, u"¡Gracias por jugar!, y vuelva pronto"_s);
         partida.juego.Tecla(u'a');
         QCOMPARE(partida.ventana.ordenes, u"mirar pozo"_s);

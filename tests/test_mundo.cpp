@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(partida.Orden(u"usar garaje"_s),
                  QStringList{u"Con el hierro que cogiste de la chimenea, rompes el candado, y entras al garaje"_s});
         QCOMPARE(partida.juego.estado.lugar, Garaje);
-        QCOMPARE(partida.ventana.image3, u"Garaje.jpg"_s);
+        QCOMPARE(partida.ventana.image3, u"garaje.jpg"_s);
         QVERIFY(!partida.ventana.personajeVisible);
         QCOMPARE(partida.ventana.ordenes, QString());
     }

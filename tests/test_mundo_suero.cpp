@@ -1,6 +1,6 @@
 #include "partida_prueba.h"
 
-#include "screens/textos_final.h"
+#include "core/textos_final.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "core/juego.h"
-#include "ui/partida.h"
-#include "ui/ventana_texto.h"
+#include "core/partida.h"
+#include "texto/ventana_texto.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -175,8 +175,8 @@ private slots:
         ventana.ordenes = u"a medias"_s;
         juego.Cargar();
         QCOMPARE(juego.estado, (GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2}));
-        QCOMPARE(ventana.image3, u"Pozo.jpg"_s);
-        QCOMPARE(ventana.image2, u"Tonto.jpg"_s);
+        QCOMPARE(ventana.image3, u"pozo.jpg"_s);
+        QCOMPARE(ventana.image2, u"tonto.jpg"_s);
         QVERIFY(ventana.personajeVisible);
         QVERIFY(ventana.lista.isEmpty());
         QVERIFY(ventana.ordenes.isEmpty());
@@ -190,7 +190,7 @@ private slots:
         juego.Empezar();
         juego.Cargar();
         QCOMPARE(juego.estado.lugar, Garaje);
-        QCOMPARE(ventana.image3, u"Garaje.jpg"_s);
+        QCOMPARE(ventana.image3, u"garaje.jpg"_s);
         QVERIFY(!ventana.personajeVisible);
     }
 

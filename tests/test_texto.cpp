@@ -86,7 +86,7 @@ private slots:
         const Salida salida = Jugar("usar puerta\n:guardar\nretro\n:cargar\n:estado\n", carpeta.path());
         QVERIFY(salida.texto.contains(u"Partida guardada\n"_s));
         QVERIFY(salida.texto.endsWith(u"\n\n 2  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \n"
-                                      "Image3: Dentro1.jpg\nImage2: Supremus.jpg\nordenes: \n\n"_s));
+                                      "Image3: dentro1.jpg\nImage2: supremus.jpg\nordenes: \n\n"_s));
     }
 };
 

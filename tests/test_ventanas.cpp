@@ -263,12 +263,12 @@ private slots:
 
         QDir().mkdir(u"graficos"_s);
         QImage(10, 20, QImage::Format_RGB32).save(u"graficos/Pozo.jpg"_s);
-        juego->CargarImagen(Imagen::Image3, u"pozo.jpg"_s);
+        juego->CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
         QCOMPARE(image3->geometry(), QRect(caja.topLeft(), QSize(10, 20)));
         QVERIFY(!image3->pixmap().isNull());
 
         QTest::ignoreMessage(QtWarningMsg, "talpin: no se puede leer la imagen graficos/Aseo.jpg");
-        juego->CargarImagen(Imagen::Image3, u"Aseo.jpg"_s);
+        juego->CargarImagen(Imagen::Lugar, u"Aseo.jpg"_s);
         QVERIFY(image3->pixmap().isNull());
         QCOMPARE(image3->geometry(), QRect(caja.topLeft(), QSize(10, 20)));
     }

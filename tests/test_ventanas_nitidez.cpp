@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(image3->pixmap().size(), QSize(20, 40));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 2);
 
-        juego.CargarImagen(Imagen::Image3, u"pozo.jpg"_s);
+        juego.CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
         QCOMPARE(image3->size(), QSize(30, 10));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
         QDir::setCurrent(antes);

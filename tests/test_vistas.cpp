@@ -1,5 +1,5 @@
 #include "core/juego.h"
-#include "ui/ventana_texto.h"
+#include "texto/ventana_texto.h"
 
 #include <QTest>
 

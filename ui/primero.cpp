@@ -149,9 +149,9 @@ bool Primero::eventFilter(QObject* objeto, QEvent* evento)
     if (objeto == ordenes && evento->type() == QEvent::KeyPress) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)
-            juego.Tecla(13);
+            juego.Tecla(TeclaIntro);
         else if (tecla->key() == Qt::Key_Escape)
-            juego.Tecla(27);
+            juego.Tecla(TeclaEsc);
         else if (!tecla->text().isEmpty())
             juego.Tecla(tecla->text().front().unicode());
     }
@@ -174,7 +174,7 @@ void Primero::InsertarOrdenes(const QString& texto) { ordenes->insert(texto); }
 
 void Primero::CargarImagen(Imagen imagen, const QString& fichero)
 {
-    Foto* foto = imagen == Imagen::Image2 ? Image2 : Image3;
+    Foto* foto = imagen == Imagen::Personaje ? Image2 : Image3;
     const QString ruta = RutaGrafico(fichero);
     // The double-size twin is looked for only where the screen can show it.
     const QString doble = foto->devicePixelRatioF() > 1 ? RutaGrafico(NombreDoble(fichero)) : QString();

@@ -104,9 +104,8 @@ void Juego::UsarGaraje()
         });
     } else if (estado.hierro == 1) {
         estado.lugar = Garaje;
-        ventana.CargarImagen(Imagen::Image3, u"Garaje.jpg"_s);
         // Fray Cabronus stays outside.
-        ventana.MostrarPersonaje(false);
+        MostrarFotosDelLugar();
         Responder({u"Con el hierro que cogiste de la chimenea, rompes el candado, y entras al garaje"});
     } else {
         Responder({});

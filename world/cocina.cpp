@@ -64,8 +64,7 @@ void Juego::UsarPuertaCocina()
         Responder({u"Mientras él esté aquí delante, no me dejará dotorear en su casa ..."});
     } else if (estado.supremusPinchado == 1) {
         estado.lugar = SegundaCocina;
-        ventana.CargarImagen(Imagen::Image3, u"Casa.jpg"_s);
-        ventana.MostrarPersonaje(false);
+        MostrarFotosDelLugar();
         Responder({u"¡Hostias, la casa tiene una segunda cocina! Está claro que esto es un juego ..."});
     } else {
         Responder({});

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/juego.h"
 #include "core/ventana.h"
 
 #include <QStringList>
-
-#include <iosfwd>
 
 // The game window as a terminal sees it: the list, the command box with its
 // caret, and the names of the pictures shown.
@@ -29,21 +26,4 @@ public:
     bool personajeVisible = true;
     bool final = false;
     QString despedida; // set by Esc
-};
-
-// The game played line by line: orders, and ":" commands for the clicks and
-// keys of the game window.
-class Terminal {
-public:
-    Terminal();
-
-    // Runs one input line and writes what the player sees. False once the
-    // game is over.
-    bool Ejecutar(QString linea, std::ostream& salida, std::ostream& errores);
-
-private:
-    bool Comando(const QString& comando, std::ostream& salida, std::ostream& errores);
-
-    VentanaTexto ventana;
-    Juego juego;
 };

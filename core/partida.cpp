@@ -1,12 +1,9 @@
-#include "ui/partida.h"
+#include "core/partida.h"
 
 #include "core/juego.h"
-#include "core/lugares.h"
 
 #include <QFile>
 #include <QSaveFile>
-
-#include <array>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,20 +14,6 @@ const QString fichero = u"partida"_s;
 bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsSalto(char c) { return c == '\r' || c == '\n'; }
 bool EsSeparador(char c) { return EsBlanco(c) || EsSalto(c) || c == ','; }
-
-// The pictures of a loaded place. The load has always named some of them
-// with other capitals than movement does; the lookup ignores case.
-const std::array<Fotos, 9> fotosCargadas = {{
-    {u"uno2.jpg", u"Fray-Portero.jpg"},
-    {u"Dentro1.jpg", u"Supremus.jpg"},
-    {u"Garaje.jpg", {}},
-    {u"Casa.jpg", {}},
-    {u"reja.jpg", {}},
-    {u"Pozo.jpg", u"Tonto.jpg"},
-    {u"Aseo.jpg", {}},
-    {u"Dentro2.jpg", {}},
-    {u"cuarto.jpg", {}},
-}};
 
 } // namespace
 
@@ -116,12 +99,5 @@ void Juego::Cargar()
     estado = *leido;
     ventana.VaciarLista();
     ventana.PonerOrdenes(QString());
-    const Fotos& fotos = fotosCargadas[estado.lugar - Calle];
-    if (fotos.personaje.isEmpty()) {
-        ventana.MostrarPersonaje(false);
-    } else {
-        ventana.CargarImagen(Imagen::Image2, fotos.personaje.toString());
-        ventana.MostrarPersonaje(true);
-    }
-    ventana.CargarImagen(Imagen::Image3, fotos.lugar.toString());
+    MostrarFotosDelLugar();
 }

@@ -1,4 +1,4 @@
-#include "screens/textos_final.h"
+#include "core/textos_final.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,48 +1,11 @@
-#include "ui/ventana_texto.h"
+#include "texto/terminal.h"
 
-#include "core/graficos.h"
-#include "screens/textos_final.h"
-#include "ui/partida.h"
+#include "core/partida.h"
+#include "core/textos_final.h"
 
-#include <QImageReader>
-
-#include <iostream>
 #include <ostream>
 
 using namespace Qt::Literals::StringLiterals;
-
-void VentanaTexto::VaciarLista() { lista.clear(); }
-
-void VentanaTexto::AnadirLinea(const QString& linea) { lista.append(linea); }
-
-QString VentanaTexto::LeerOrdenes() const { return ordenes; }
-
-void VentanaTexto::PonerOrdenes(const QString& texto)
-{
-    ordenes = texto;
-    cursor = 0;
-}
-
-void VentanaTexto::InsertarOrdenes(const QString& texto)
-{
-    ordenes.insert(cursor, texto);
-    cursor += texto.size();
-}
-
-void VentanaTexto::CargarImagen(Imagen imagen, const QString& fichero)
-{
-    (imagen == Imagen::Image2 ? image2 : image3) = fichero;
-    const QString ruta = RutaGrafico(fichero);
-    if (ruta.isEmpty() || !QImageReader(ruta).canRead())
-        std::cerr << "talpin-texto: no se puede leer la imagen graficos/" << fichero.toStdString()
-                  << std::endl;
-}
-
-void VentanaTexto::MostrarPersonaje(bool visible) { personajeVisible = visible; }
-
-void VentanaTexto::MostrarFinal() { final = true; }
-
-void VentanaTexto::Despedirse(const QString& texto) { despedida = texto; }
 
 namespace {
 
@@ -78,8 +41,8 @@ const Pulsacion pulsaciones[] = {
     {"guardar", [](Juego& j) { j.Guardar(); }},
     {"cargar", [](Juego& j) { j.Cargar(); }},
     {"limpiar", [](Juego& j) { j.Limpiar(); }},
-    {"enter", [](Juego& j) { j.Tecla(13); }},
-    {"esc", [](Juego& j) { j.Tecla(27); }},
+    {"enter", [](Juego& j) { j.Tecla(TeclaIntro); }},
+    {"esc", [](Juego& j) { j.Tecla(TeclaEsc); }},
 };
 
 } // namespace
@@ -101,7 +64,7 @@ bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& error
         // Typed into the box, then Enter.
         ventana.ordenes = linea;
         ventana.cursor = linea.size();
-        juego.Tecla(13);
+        juego.Tecla(TeclaIntro);
     }
 
     if (ventana.final) {

@@ -1,4 +1,5 @@
 #include "core/juego.h"
+#include "core/lugares.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -6,7 +7,8 @@ void Juego::Empezar()
 {
     ventana.AnadirLinea(u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s);
     estado.lugar = Calle;
-    ventana.CargarImagen(Imagen::Image3, u"uno2.jpg"_s);
+    // Fray Cabronus keeps the stored picture the window opened with.
+    ventana.CargarImagen(Imagen::Lugar, FotosDe(Calle).lugar.toString());
 }
 
 void Juego::PulsarVerbo(Verbo verbo)

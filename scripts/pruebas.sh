@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds with warnings as errors and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
