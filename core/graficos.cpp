@@ -50,13 +50,13 @@ std::optional<QSize> TamanoJpeg(QIODevice& fichero)
     if (bytes.size() != 2 || uchar(bytes[0]) != marca || uchar(bytes[1]) != inicioImagen)
         return std::nullopt;
     for (;;) {
-        char c = 0;
-        if (!fichero.getChar(&c) || uchar(c) != marca)
+        char byte = 0;
+        if (!fichero.getChar(&byte) || uchar(byte) != marca)
             return std::nullopt;
-        while (uchar(c) == marca) // fill bytes
-            if (!fichero.getChar(&c))
+        while (uchar(byte) == marca) // fill bytes
+            if (!fichero.getChar(&byte))
                 return std::nullopt;
-        const uchar tipo = uchar(c);
+        const uchar tipo = uchar(byte);
         if (EsSuelto(tipo))
             continue;
         if (tipo == inicioBarrido || tipo == inicioImagen)

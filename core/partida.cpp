@@ -11,9 +11,9 @@ namespace {
 
 const QString fichero = u"partida"_s;
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
-bool EsSalto(char c) { return c == '\r' || c == '\n'; }
-bool EsSeparador(char c) { return EsBlanco(c) || EsSalto(c) || c == ','; }
+bool EsBlanco(char letra) { return letra == ' ' || letra == '\t'; }
+bool EsSalto(char letra) { return letra == '\r' || letra == '\n'; }
+bool EsSeparador(char letra) { return EsBlanco(letra) || EsSalto(letra) || letra == ','; }
 
 } // namespace
 
@@ -31,29 +31,29 @@ QByteArray TextoPartida(const GameState& estado)
 
 std::optional<GameState> LeerPartida(QIODevice& entrada)
 {
-    char c = 0;
-    bool hay = entrada.getChar(&c);
-    const auto siguiente = [&] { hay = entrada.getChar(&c); };
+    char letra = 0;
+    bool hay = entrada.getChar(&letra);
+    const auto siguiente = [&] { hay = entrada.getChar(&letra); };
 
-    while (hay && (EsBlanco(c) || EsSalto(c)))
+    while (hay && (EsBlanco(letra) || EsSalto(letra)))
         siguiente();
 
     GameState leido;
     for (qsizetype i = 0; i < qsizetype(GameState::campos.size()); ++i) {
         if (i > 0) {
             bool coma = false;
-            while (hay && (EsBlanco(c) || EsSalto(c) || (c == ',' && !coma))) {
-                coma = coma || c == ',';
+            while (hay && (EsBlanco(letra) || EsSalto(letra) || (letra == ',' && !coma))) {
+                coma = coma || letra == ',';
                 siguiente();
             }
         }
-        const bool negativo = hay && c == '-';
+        const bool negativo = hay && letra == '-';
         if (negativo)
             siguiente();
         int valor = 0;
         int digitos = 0;
-        for (; hay && c >= '0' && c <= '9'; siguiente(), ++digitos) {
-            valor = valor * 10 + (c - '0');
+        for (; hay && letra >= '0' && letra <= '9'; siguiente(), ++digitos) {
+            valor = valor * 10 + (letra - '0');
             if (valor > 32768)
                 return std::nullopt;
         }
@@ -64,7 +64,7 @@ std::optional<GameState> LeerPartida(QIODevice& entrada)
         if (valor > 32767)
             return std::nullopt;
         // "12abc" or "1.5" is no whole number.
-        if (hay && !EsSeparador(c))
+        if (hay && !EsSeparador(letra))
             return std::nullopt;
         leido.*GameState::campos[i] = qint16(valor);
     }

@@ -82,58 +82,57 @@ void Juego::Salidas()
 
 void Juego::Objetos()
 {
-    const GameState& e = estado;
     ventana.VaciarLista();
     const auto poner = [this](QStringView linea) { ventana.AnadirLinea(linea.toString()); };
     poner(u"OBJETOS:");
-    if (e.hierro == 1)
+    if (estado.hierro == 1)
         poner(u"- Un hierro");
-    if (e.cayena == 1)
+    if (estado.cayena == 1)
         poner(u"- Un bote de cayena molida");
-    if (e.guantes == 1)
+    if (estado.guantes == 1)
         poner(u"- Un paquete de guantes de latex");
-    if (e.astillaPicante == 1)
+    if (estado.astillaPicante == 1)
         poner(u"- Una astilla grande y picante");
-    else if (e.astilla == 1)
+    else if (estado.astilla == 1)
         poner(u"- Una astilla grande");
-    if (e.condonesCalientes == 1)
+    if (estado.condonesCalientes == 1)
         poner(u"- Una caja de condones caliente");
-    else if (e.condones == 1)
+    else if (estado.condones == 1)
         poner(u"- Una caja de condones sin usar");
-    if (e.movil == 1 && e.numeroPozo == 1)
+    if (estado.movil == 1 && estado.numeroPozo == 1)
         poner(u"- Un teléfono móvil, y un número");
-    else if (e.movil == 1)
+    else if (estado.movil == 1)
         poner(u"- Un teléfono móvil");
-    if (e.jabon == 1)
+    if (estado.jabon == 1)
         poner(u"- Jabón líquido");
-    if (e.ingredientes == 3)
+    if (estado.ingredientes == 3)
         poner(u"- Recipiente del jabón con suero de la verdad.");
-    else if (e.jabon == 2)
+    else if (estado.jabon == 2)
         poner(u"- Recipiente del jabón vacío");
-    if (e.receta == 1)
+    if (estado.receta == 1)
         poner(u"- Receta");
-    if (e.manzana == 1)
+    if (estado.manzana == 1)
         poner(u"- Una manzana podrida");
-    if (e.salfuman == 1)
+    if (estado.salfuman == 1)
         poner(u"- Una botella de salfumán");
     ventana.PonerOrdenes(QString());
 }
 
 void Juego::PulsarPersonaje()
 {
-    for (const Personaje& p : personajes) {
-        if (p.lugar != estado.lugar)
+    for (const Personaje& personaje : personajes) {
+        if (personaje.lugar != estado.lugar)
             continue;
         // Verb picture, then character: "Mirar " becomes "Fray Supremus Mirar ".
         // Each test reads the box anew, so at most one order runs.
-        const QString nombre = p.nombre.toString();
+        const QString nombre = personaje.nombre.toString();
         ventana.InsertarOrdenes(nombre);
         if (ventana.LeerOrdenes() == nombre + u"Mirar "_s)
-            (this->*p.mirar)();
+            (this->*personaje.mirar)();
         if (ventana.LeerOrdenes() == nombre + u"Hablar "_s)
-            (this->*p.hablar)();
+            (this->*personaje.hablar)();
         if (ventana.LeerOrdenes() == nombre + u"Mentir "_s)
-            (this->*p.mentir)();
+            (this->*personaje.mentir)();
         return;
     }
 }

@@ -30,19 +30,19 @@ struct Pulsacion {
 };
 
 const Pulsacion pulsaciones[] = {
-    {"lugar", [](Juego& j) { j.DescribirLugar(); }},
-    {"hablar", [](Juego& j) { j.PulsarVerbo(Verbo::Hablar); }},
-    {"mirar", [](Juego& j) { j.PulsarVerbo(Verbo::Mirar); }},
-    {"usar", [](Juego& j) { j.PulsarVerbo(Verbo::Usar); }},
-    {"mentir", [](Juego& j) { j.PulsarVerbo(Verbo::Mentir); }},
-    {"coger", [](Juego& j) { j.PulsarVerbo(Verbo::Coger); }},
-    {"objetos", [](Juego& j) { j.Objetos(); }},
-    {"salidas", [](Juego& j) { j.Salidas(); }},
-    {"guardar", [](Juego& j) { j.Guardar(); }},
-    {"cargar", [](Juego& j) { j.Cargar(); }},
-    {"limpiar", [](Juego& j) { j.Limpiar(); }},
-    {"enter", [](Juego& j) { j.Tecla(TeclaIntro); }},
-    {"esc", [](Juego& j) { j.Tecla(TeclaEsc); }},
+    {"lugar", [](Juego& juego) { juego.DescribirLugar(); }},
+    {"hablar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Hablar); }},
+    {"mirar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Mirar); }},
+    {"usar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Usar); }},
+    {"mentir", [](Juego& juego) { juego.PulsarVerbo(Verbo::Mentir); }},
+    {"coger", [](Juego& juego) { juego.PulsarVerbo(Verbo::Coger); }},
+    {"objetos", [](Juego& juego) { juego.Objetos(); }},
+    {"salidas", [](Juego& juego) { juego.Salidas(); }},
+    {"guardar", [](Juego& juego) { juego.Guardar(); }},
+    {"cargar", [](Juego& juego) { juego.Cargar(); }},
+    {"limpiar", [](Juego& juego) { juego.Limpiar(); }},
+    {"enter", [](Juego& juego) { juego.Tecla(TeclaIntro); }},
+    {"esc", [](Juego& juego) { juego.Tecla(TeclaEsc); }},
 };
 
 } // namespace

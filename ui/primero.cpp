@@ -91,11 +91,11 @@ void Primero::Construir()
         {"Image7", "mentir.jpg", Verbo::Mentir, Caja(2880, 6240, 795, 735)},
         {"Image8", "coger.jpg", Verbo::Coger, Caja(3840, 6240, 690, 735)},
     };
-    for (const FotoVerbo& v : verbos) {
-        auto* foto = new Foto(this, v.caja);
-        foto->setObjectName(QLatin1StringView(v.nombre));
-        CargarGuardada(foto, QLatin1StringView(v.fichero));
-        connect(foto, &Foto::pulsada, this, [this, verbo = v.verbo] { juego.PulsarVerbo(verbo); });
+    for (const FotoVerbo& verbo : verbos) {
+        auto* foto = new Foto(this, verbo.caja);
+        foto->setObjectName(QLatin1StringView(verbo.nombre));
+        CargarGuardada(foto, QLatin1StringView(verbo.fichero));
+        connect(foto, &Foto::pulsada, this, [this, pulsado = verbo.verbo] { juego.PulsarVerbo(pulsado); });
     }
 
     QPushButton* Guardar = Boton("Guardar", u"Guardar"_s, Caja(6240, 5640, 1092, 612));
