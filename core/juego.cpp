@@ -36,10 +36,12 @@ void Juego::Tecla(int codigo)
 void Juego::Interpretar()
 {
     const bool lugarValido = estado.lugar >= Calle && estado.lugar <= Dormitorio;
+    // The phrases are written in upper case; the order is put so once.
+    const QString orden = Mayusculas(ventana.LeerOrdenes());
     for (const Frase& fila : TablaFrases) {
         if (fila.lugar != Cualquiera && fila.lugar != estado.lugar)
             continue;
-        if (!Coincide(fila.frase.toString(), ventana.LeerOrdenes()))
+        if (!CoincideEnMayusculas(fila.frase, orden))
             continue;
         if (fila.accion.procedimiento)
             (this->*fila.accion.procedimiento)();

@@ -1,4 +1,5 @@
 #include "core/coincide.h"
+#include "core/frases.h"
 
 #include <QTest>
 
@@ -51,6 +52,35 @@ private slots:
         const QString copia = orden;
         QCOMPARE(Coincide(frase, orden), dice);
         QCOMPARE(orden, copia);
+    }
+
+    // The interpreter's fast path gives the plain matcher's answer for every
+    // phrase of the table and orders of every kind.
+    void caminoRapido()
+    {
+        QStringList ordenes = {
+            QString(), u" "_s, u"    "_s, u"x"_s, u"usar movil"_s, u"USAR MÓVIL"_s, u"usar móvil"_s,
+            u"retroceder"_s, u"pozo mirar"_s, u"pozo mirar "_s, u"usar condones, fray cabronus"_s,
+            u"straße mirar pozo"_s, u"ÿ µ ß ﬁ"_s, u"mirar muñeca"_s, u"MIRAR MUÑEC"_s,
+            u"usar 🙂 pozo"_s, u"usar\tpozo"_s, u"ıi İI"_s, QString(QChar(0xD800)) + u"usar pozo"_s,
+        };
+        for (const Frase& fila : TablaFrases) {
+            const QString frase = fila.frase.toString();
+            QCOMPARE(frase, frase.toUpper()); // the fast path takes it as it is
+            const QStringList palabras = frase.split(u' ');
+            QStringList alReves = palabras;
+            std::reverse(alReves.begin(), alReves.end());
+            ordenes << frase << frase.toLower() << alReves.join(u' ') << alReves.join(u' ') + u' '
+                    << palabras.join(u"  "_s) << palabras.join(u',') << frase.chopped(1)
+                    << frase.sliced(1) << u"el "_s + frase.toLower() + u" ya"_s;
+        }
+        for (const QString& orden : std::as_const(ordenes)) {
+            const QString mayusculas = Mayusculas(orden);
+            QCOMPARE(mayusculas, orden.toUpper());
+            for (const Frase& fila : TablaFrases)
+                QVERIFY2(CoincideEnMayusculas(fila.frase, mayusculas) == Coincide(fila.frase.toString(), orden),
+                         qPrintable(fila.frase.toString() + u" / "_s + orden));
+        }
     }
 };
 
