@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication aplicacion(argc, argv);
     Terminal terminal;
+    terminal.MostrarLista(std::cout);
     const bool interactivo = isatty(STDIN_FILENO);
     std::string linea;
     for (;;) {

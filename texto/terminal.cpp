@@ -14,6 +14,12 @@ void Escribir(std::ostream& salida, const QString& linea)
     salida << linea.toStdString() << '\n';
 }
 
+void Escribir(std::ostream& salida, const QStringList& lineas)
+{
+    for (const QString& linea : lineas)
+        Escribir(salida, linea);
+}
+
 const char ayuda[] =
     "Escribe una orden y pulsa Intro, o usa estos comandos:\n"
     ":lugar :personaje            pulsar la imagen del lugar o del personaje\n"
@@ -67,17 +73,20 @@ bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& error
         juego.Tecla(TeclaIntro);
     }
 
-    if (ventana.final) {
-        for (const QString& texto : TextosFinal())
-            Escribir(salida, texto);
-    } else if (!ventana.despedida.isEmpty()) {
+    if (ventana.final)
+        Escribir(salida, TextosFinal());
+    else if (!ventana.despedida.isEmpty())
         Escribir(salida, ventana.despedida);
-    } else if (mostrarLista) {
-        for (const QString& texto : std::as_const(ventana.lista))
-            Escribir(salida, texto);
-    }
+    else if (mostrarLista)
+        Escribir(salida, ventana.lista);
     salida << std::endl;
     return !ventana.final && ventana.despedida.isEmpty();
+}
+
+void Terminal::MostrarLista(std::ostream& salida) const
+{
+    Escribir(salida, ventana.lista);
+    salida << std::endl;
 }
 
 bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostream& errores)
