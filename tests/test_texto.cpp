@@ -71,6 +71,15 @@ private slots:
                  inicio + u"\n\n"_s + entendido + entendido + entendido + u"¡Gracias por jugar!, y vuelva pronto\n\n"_s);
     }
 
+    void ayuda()
+    {
+        // Besides the commands, how to give orders.
+        const Salida salida = Jugar(":ayuda\n");
+        for (const char* palabra : {"HABLAR", "MIRAR", "USAR", "MENTIR", "COGER", "RETRO"})
+            QVERIFY2(salida.texto.contains(QLatin1StringView(palabra)), palabra);
+        QVERIFY(salida.texto.contains(u":personaje"_s));
+    }
+
     void finDeLaEntrada()
     {
         QTemporaryDir carpeta;

@@ -1,5 +1,7 @@
 #include "texto/terminal.h"
 
+#include "texto/ayuda.h"
+
 #include "core/partida.h"
 #include "core/textos_final.h"
 
@@ -19,15 +21,6 @@ void Escribir(std::ostream& salida, const QStringList& lineas)
     for (const QString& linea : lineas)
         Escribir(salida, linea);
 }
-
-const char ayuda[] =
-    "Escribe una orden y pulsa Intro, o usa estos comandos:\n"
-    ":lugar :personaje            pulsar la imagen del lugar o del personaje\n"
-    ":hablar :mirar :usar :mentir :coger   pulsar un verbo\n"
-    ":objetos :salidas :guardar :cargar :limpiar   pulsar un botón\n"
-    ":escribir TEXTO              escribir en el cursor, sin Intro\n"
-    ":enter :esc                  pulsar Intro o Esc\n"
-    ":estado                      ver el estado de la partida\n";
 
 // The clicks and keys that run a handler of the game window.
 struct Pulsacion {
@@ -117,7 +110,7 @@ bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostrea
         return false;
     }
     if (comando == u"ayuda"_s) {
-        salida << ayuda;
+        EscribirAyuda(salida);
         return false;
     }
     errores << "talpin-texto: orden desconocida «:" << comando.toStdString()
