@@ -1,10 +1,10 @@
 // The game in a terminal: orders on standard input, the message list on
 // standard output. ":ayuda" lists the clicks and keys of the game window.
+#include "texto/ayuda.h"
+#include "texto/lector.h"
 #include "texto/terminal.h"
 
 #include <QCoreApplication>
-
-#include <unistd.h>
 
 #include <iostream>
 #include <string>
@@ -13,12 +13,13 @@ int main(int argc, char* argv[])
 {
     QCoreApplication aplicacion(argc, argv);
     Terminal terminal;
-    const bool interactivo = isatty(STDIN_FILENO);
+    Lector lector;
+    if (lector.Editable())
+        EscribirBienvenida(std::cout);
+    terminal.MostrarLista(std::cout);
     std::string linea;
     for (;;) {
-        if (interactivo)
-            std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, linea))
+        if (!lector.Leer(linea))
             break;
         if (!terminal.Ejecutar(QString::fromUtf8(linea), std::cout, std::cerr))
             break;

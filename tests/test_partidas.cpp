@@ -1,6 +1,7 @@
 // Whole games played through talpin-texto. Each file in tests/partidas/ is a
-// session as the player sees it: "> " lines are typed, the lines after them
-// are what the game must print; lines starting with "#" are notes.
+// session as the player sees it: the lines before the first "> " line are what
+// the game prints at start, "> " lines are typed, the lines after them are what
+// it must print then; lines starting with "#" are notes.
 #include "jugar_texto.h"
 
 #include <QDir>

@@ -21,7 +21,8 @@ private slots:
         const Salida salida = Jugar(":estado\n:lugar\n");
         QCOMPARE(salida.estado, 0);
         QCOMPARE(salida.texto,
-                 u" 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \n"
+                 inicio + u"\n\n"
+                          " 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \n"
                  "Image3: uno2.jpg\n"
                  "Image2: (inicial)\n"
                  "ordenes: \n"
@@ -38,12 +39,13 @@ private slots:
         const Salida salida = Jugar(":escribir mirar  \n:estado\n:hablar\n:escribir Fray  \n:estado\n"
                                     "usar puerta\n:estado\n");
         const QStringList bloques = salida.texto.split(u"\n\n"_s);
-        QCOMPARE(bloques.size(), 8);
+        QCOMPARE(bloques.size(), 9);
         QCOMPARE(bloques[0], inicio);
-        QVERIFY(bloques[1].endsWith(u"ordenes: mirar  "_s));
-        QVERIFY(bloques[4].endsWith(u"ordenes: Fray  Hablar "_s));
-        QVERIFY(bloques[6].contains(u"Image2: supremus.jpg"_s));
-        QVERIFY(bloques[6].endsWith(u"ordenes: "_s));
+        QCOMPARE(bloques[1], inicio);
+        QVERIFY(bloques[2].endsWith(u"ordenes: mirar  "_s));
+        QVERIFY(bloques[5].endsWith(u"ordenes: Fray  Hablar "_s));
+        QVERIFY(bloques[7].contains(u"Image2: supremus.jpg"_s));
+        QVERIFY(bloques[7].endsWith(u"ordenes: "_s));
     }
 
     void personajeOculto()
@@ -66,7 +68,16 @@ private slots:
         QVERIFY(salida.errores.contains(u":volar"_s));
         const QString entendido = u"Intenta expresarte de otra manera ...\n\n"_s;
         QCOMPARE(salida.texto,
-                 entendido + entendido + entendido + u"¡Gracias por jugar!, y vuelva pronto\n\n"_s);
+                 inicio + u"\n\n"_s + entendido + entendido + entendido + u"¡Gracias por jugar!, y vuelva pronto\n\n"_s);
+    }
+
+    void ayuda()
+    {
+        // Besides the commands, how to give orders.
+        const Salida salida = Jugar(":ayuda\n");
+        for (const char* palabra : {"HABLAR", "MIRAR", "USAR", "MENTIR", "COGER", "RETRO"})
+            QVERIFY2(salida.texto.contains(QLatin1StringView(palabra)), palabra);
+        QVERIFY(salida.texto.contains(u":personaje"_s));
     }
 
     void finDeLaEntrada()

@@ -1,5 +1,7 @@
 #include "texto/terminal.h"
 
+#include "texto/ayuda.h"
+
 #include "core/partida.h"
 #include "core/textos_final.h"
 
@@ -14,14 +16,11 @@ void Escribir(std::ostream& salida, const QString& linea)
     salida << linea.toStdString() << '\n';
 }
 
-const char ayuda[] =
-    "Escribe una orden y pulsa Intro, o usa estos comandos:\n"
-    ":lugar :personaje            pulsar la imagen del lugar o del personaje\n"
-    ":hablar :mirar :usar :mentir :coger   pulsar un verbo\n"
-    ":objetos :salidas :guardar :cargar :limpiar   pulsar un botón\n"
-    ":escribir TEXTO              escribir en el cursor, sin Intro\n"
-    ":enter :esc                  pulsar Intro o Esc\n"
-    ":estado                      ver el estado de la partida\n";
+void Escribir(std::ostream& salida, const QStringList& lineas)
+{
+    for (const QString& linea : lineas)
+        Escribir(salida, linea);
+}
 
 // The clicks and keys that run a handler of the game window.
 struct Pulsacion {
@@ -67,17 +66,20 @@ bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& error
         juego.Tecla(TeclaIntro);
     }
 
-    if (ventana.final) {
-        for (const QString& texto : TextosFinal())
-            Escribir(salida, texto);
-    } else if (!ventana.despedida.isEmpty()) {
+    if (ventana.final)
+        Escribir(salida, TextosFinal());
+    else if (!ventana.despedida.isEmpty())
         Escribir(salida, ventana.despedida);
-    } else if (mostrarLista) {
-        for (const QString& texto : std::as_const(ventana.lista))
-            Escribir(salida, texto);
-    }
+    else if (mostrarLista)
+        Escribir(salida, ventana.lista);
     salida << std::endl;
     return !ventana.final && ventana.despedida.isEmpty();
+}
+
+void Terminal::MostrarLista(std::ostream& salida) const
+{
+    Escribir(salida, ventana.lista);
+    salida << std::endl;
 }
 
 bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostream& errores)
@@ -108,7 +110,7 @@ bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostrea
         return false;
     }
     if (comando == u"ayuda"_s) {
-        salida << ayuda;
+        EscribirAyuda(salida);
         return false;
     }
     errores << "talpin-texto: orden desconocida «:" << comando.toStdString()

@@ -9,7 +9,12 @@
 // keys of the game window.
 class Terminal {
 public:
+    // Starts the game, as the game window's load handler does.
     Terminal();
+
+    // Writes the message list as it stands, then an empty line, as after an
+    // input line: at start, the opening.
+    void MostrarLista(std::ostream& salida) const;
 
     // Runs one input line and writes what the player sees. False once the
     // game is over.
