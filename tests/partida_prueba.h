@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 
-// A game over the terminal window, put into a situation by hand and driven
-// by typed orders.
+// A game over the terminal window, started as the window starts it or put
+// into a situation by hand, and driven by typed orders.
 struct Partida {
     VentanaTexto ventana;
     Juego juego{ventana};
@@ -31,6 +31,9 @@ struct Partida {
             estado.*GameState::campos[it - nombres.begin()] = qint16(partes[1].toShort());
         }
     }
+
+    // A game as the window starts it: in the street, the opening line listed.
+    Partida() { juego.Empezar(); }
 
     explicit Partida(const GameState& estado) { juego.estado = estado; }
 

@@ -1,4 +1,10 @@
+#include "core/graficos.h"
+#include "core/lugares.h"
+#include "screens/principal.h"
+#include "screens/sobre_autor.h"
+#include "ui/foto.h"
 #include "ui/fuentes.h"
+#include "ui/primero.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,10 +48,14 @@ private slots:
         QTest::addColumn<QString>("ruta");
         QTest::addColumn<QSize>("tamano");
 
-        for (const char* lugar : {"uno2", "dentro1", "garaje", "Casa", "reja", "pozo", "Aseo", "Dentro2", "cuarto"})
-            QTest::newRow(lugar) << u"graficos/"_s + QLatin1StringView(lugar) + u".jpg"_s << kLugar;
-        for (const char* personaje : {"Fray-Portero", "supremus", "tonto"})
-            QTest::newRow(personaje) << u"graficos/"_s + QLatin1StringView(personaje) + u".jpg"_s << kPersonaje;
+        // Every picture that the table of places names, found as the game finds it.
+        for (qint16 lugar = Calle; lugar <= Dormitorio; ++lugar) {
+            const Fotos& fotos = FotosDe(Lugar(lugar));
+            QTest::newRow(qPrintable(fotos.lugar.toString())) << RutaGrafico(fotos.lugar.toString()) << kLugar;
+            if (!fotos.personaje.isEmpty())
+                QTest::newRow(qPrintable(fotos.personaje.toString()))
+                    << RutaGrafico(fotos.personaje.toString()) << kPersonaje;
+        }
 
         const struct {
             const char* nombre;
@@ -67,6 +77,19 @@ private slots:
         QFETCH(QSize, tamano);
         ComprobarImagen(ruta, tamano);
         ComprobarImagen(Doble(ruta), tamano * 2);
+    }
+
+    // Every picture control of every window shows its stored picture.
+    void fotosGuardadas()
+    {
+        const std::unique_ptr<QWidget> ventanas[] = {std::make_unique<Primero>(), std::make_unique<Principal>(),
+                                                     std::make_unique<SobreAutor>()};
+        for (const auto& ventana : ventanas) {
+            const QList<Foto*> fotos = ventana->findChildren<Foto*>();
+            QVERIFY(!fotos.isEmpty());
+            for (const Foto* foto : fotos)
+                QVERIFY2(!foto->pixmap().isNull(), qPrintable(ventana->objectName() + u' ' + foto->objectName()));
+        }
     }
 
     // The game reads whatever it finds there: nothing missing, nothing that will not decode.

@@ -1,7 +1,4 @@
-#include "core/juego.h"
-#include "texto/ventana_texto.h"
-
-#include <QTest>
+#include "partida_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -57,40 +54,32 @@ private slots:
         QFETCH(QString, image2);
         QFETCH(QStringList, lineas);
 
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = qint16(desde);
-        ventana.lista = QStringList{u"algo de antes"_s};
-        ventana.image2 = u"antes.jpg"_s;
-        ventana.ordenes = orden;
-        juego.Interpretar();
+        Partida partida{Lugar(desde)};
+        partida.ventana.image2 = u"antes.jpg"_s;
+        const QStringList lista = partida.Orden(orden);
 
-        QCOMPARE(juego.estado, (GameState{.lugar = qint16(hasta)}));
-        QCOMPARE(ventana.image3, image3);
-        QCOMPARE(ventana.personajeVisible, !image2.isEmpty());
+        QCOMPARE(partida.juego.estado, (GameState{.lugar = qint16(hasta)}));
+        QCOMPARE(partida.ventana.image3, image3);
+        QCOMPARE(partida.ventana.personajeVisible, !image2.isEmpty());
         // A hidden picture keeps whatever it showed.
-        QCOMPARE(ventana.image2, image2.isEmpty() ? u"antes.jpg"_s : image2);
-        QCOMPARE(ventana.lista, lineas);
-        QCOMPARE(ventana.ordenes, QString());
+        QCOMPARE(partida.ventana.image2, image2.isEmpty() ? u"antes.jpg"_s : image2);
+        QCOMPARE(lista, lineas);
+        QCOMPARE(partida.ventana.ordenes, QString());
     }
 
     // The way back from the second kitchen is a short exchange with Fray Supremus.
     void vueltaALaCocina()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = SegundaCocina;
-        juego.estado.supremusPinchado = 1;
-        ventana.ordenes = u"retro"_s;
-        juego.Interpretar();
+        Partida partida(SegundaCocina, u"supremusPinchado=1"_s);
+        const QStringList lista = partida.Orden(u"retro"_s);
 
-        QCOMPARE(juego.estado.lugar, Cocina);
-        QCOMPARE(ventana.image3, u"dentro1.jpg"_s);
-        QCOMPARE(ventana.image2, u"supremus.jpg"_s);
-        QVERIFY(ventana.personajeVisible);
-        QCOMPARE(ventana.lista.size(), 2);
-        QVERIFY(ventana.lista[0].startsWith(u"FRAY SUPREMUS: "_s));
-        QVERIFY(ventana.lista[1].startsWith(u"TALPÍN: "_s));
+        QCOMPARE(partida.juego.estado.lugar, Cocina);
+        QCOMPARE(partida.ventana.image3, u"dentro1.jpg"_s);
+        QCOMPARE(partida.ventana.image2, u"supremus.jpg"_s);
+        QVERIFY(partida.ventana.personajeVisible);
+        QCOMPARE(lista.size(), 2);
+        QVERIFY(lista[0].startsWith(u"FRAY SUPREMUS: "_s));
+        QVERIFY(lista[1].startsWith(u"TALPÍN: "_s));
     }
 
     void sinSalida_data()
@@ -106,14 +95,10 @@ private slots:
     {
         QFETCH(int, lugar);
         QFETCH(QString, orden);
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = qint16(lugar);
-        ventana.ordenes = orden;
-        juego.Interpretar();
-        QCOMPARE(juego.estado.lugar, lugar);
-        QCOMPARE(ventana.lista, QStringList{u"Intenta expresarte de otra manera ..."_s});
-        QCOMPARE(ventana.ordenes, QString());
+        Partida partida{Lugar(lugar)};
+        QCOMPARE(partida.Orden(orden), QStringList{u"Intenta expresarte de otra manera ..."_s});
+        QCOMPARE(partida.juego.estado.lugar, lugar);
+        QCOMPARE(partida.ventana.ordenes, QString());
     }
 };
 

@@ -1,6 +1,6 @@
-#include "core/juego.h"
+#include "partida_prueba.h"
+
 #include "core/partida.h"
-#include "texto/ventana_texto.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -127,9 +127,8 @@ private slots:
 
         // Through the button: nothing changes but the failure line below the list.
         Escribir(texto);
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, juego] = partida;
         juego.estado.hierro = 1;
         const GameState estado = juego.estado;
         ventana.ordenes = u"mirar pozo"_s;
@@ -145,9 +144,8 @@ private slots:
 
     void sinFichero()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, juego] = partida;
         juego.Cargar();
         juego.Cargar();
         QCOMPARE(ventana.lista.size(), 3);
@@ -158,9 +156,8 @@ private slots:
 
     void guardarYCargar()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, juego] = partida;
         juego.estado = GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2};
         juego.Guardar();
         juego.Guardar();
@@ -185,9 +182,8 @@ private slots:
     void cargarUnLugarSinPersonaje()
     {
         Escribir(" 3  0  1  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, juego] = partida;
         juego.Cargar();
         QCOMPARE(juego.estado.lugar, Garaje);
         QCOMPARE(ventana.image3, u"garaje.jpg"_s);
@@ -198,19 +194,17 @@ private slots:
     void valoresRaros()
     {
         Escribir("8 -4 7 0 0 0 0 0 0 0 0 5 0 0 0 0");
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Cargar();
-        QCOMPARE(juego.estado, (GameState{.lugar = 8, .astilla = -4, .hierro = 7, .ingredientes = 5}));
+        Partida partida;
+        partida.juego.Cargar();
+        QCOMPARE(partida.juego.estado, (GameState{.lugar = 8, .astilla = -4, .hierro = 7, .ingredientes = 5}));
     }
 
     // A save that cannot be written leaves the old file as it was.
     void guardarFalla()
     {
         Escribir("viejo");
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, juego] = partida;
 
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limite{};

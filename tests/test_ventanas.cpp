@@ -3,6 +3,7 @@
 #include "screens/programa.h"
 #include "screens/sobre_autor.h"
 #include "ui/primero.h"
+#include "ventanas_prueba.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,9 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -23,63 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString apertura = u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s;
-
-template <typename T = QWidget>
-T* Hijo(QWidget* ventana, const QString& nombre)
-{
-    T* hijo = ventana->findChild<T*>(nombre);
-    if (!hijo)
-        qFatal("no such control: %s", qPrintable(nombre));
-    return hijo;
-}
-
-// A click where the control stands, found by the window as a player's
-// click is: a hidden control gets none.
-void Pulsar(QWidget* ventana, const QString& nombre)
-{
-    QWidget* control = Hijo(ventana, nombre);
-    const QPoint punto = control->mapTo(ventana, QPoint(control->width() / 2, control->height() / 2));
-    QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, punto);
-}
-
-QStringList Lista(Primero* juego)
-{
-    QStringList lineas;
-    auto* lista = Hijo<QListWidget>(juego, u"List1"_s);
-    for (int i = 0; i < lista->count(); ++i)
-        lineas << lista->item(i)->text();
-    return lineas;
-}
-
-// What a message box showed before it was answered with OK.
-struct Aviso {
-    QString titulo, texto;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons botones;
-};
-
-// Answers the next modal message box, so it can't block the test.
-void ResponderCaja(Aviso& vista)
-{
-    QTimer::singleShot(0, [&vista] {
-        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(caja);
-        vista = {caja->windowTitle(), caja->text(), caja->icon(), caja->standardButtons()};
-        caja->button(QMessageBox::Ok)->click();
-    });
-}
-
-// A fresh working directory for the saved game and the pictures, for as
-// long as it lives.
-class Carpeta {
-public:
-    Carpeta() : antes(QDir::currentPath()) { QDir::setCurrent(carpeta.path()); }
-    ~Carpeta() { QDir::setCurrent(antes); }
-
-private:
-    QTemporaryDir carpeta;
-    QString antes;
-};
 
 } // namespace
 

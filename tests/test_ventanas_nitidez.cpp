@@ -1,12 +1,8 @@
 // The pictures on a screen of twice the density: sharp where a "@2x" twin
 // exists, and always at the size of the 1x picture.
-#include "ui/primero.h"
+#include "ventanas_prueba.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,9 +12,7 @@ class TestNitidez : public QObject {
 private slots:
     void twinPicturesAreLoadedSharp()
     {
-        QTemporaryDir carpeta;
-        const QString antes = QDir::currentPath();
-        QDir::setCurrent(carpeta.path());
+        const Carpeta carpeta;
         QDir().mkdir(u"graficos"_s);
         QImage(10, 20, QImage::Format_RGB32).save(u"graficos/uno2.jpg"_s);
         QImage(20, 40, QImage::Format_RGB32).save(u"graficos/uno2@2x.jpg"_s);
@@ -35,7 +29,6 @@ private slots:
         juego.CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
         QCOMPARE(image3->size(), QSize(30, 10));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
-        QDir::setCurrent(antes);
     }
 };
 

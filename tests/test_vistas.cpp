@@ -1,24 +1,6 @@
-#include "core/juego.h"
-#include "texto/ventana_texto.h"
-
-#include <QTest>
+#include "partida_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// The list that a typed order gets, for comparison with a click.
-QStringList Respuesta(const GameState& estado, const QString& orden)
-{
-    VentanaTexto ventana;
-    Juego juego(ventana);
-    juego.estado = estado;
-    ventana.ordenes = orden;
-    juego.Interpretar();
-    return ventana.lista;
-}
-
-} // namespace
 
 class TestVistas : public QObject {
     Q_OBJECT
@@ -26,9 +8,8 @@ class TestVistas : public QObject {
 private slots:
     void descripcionYSalidas()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = Cocina;
+        Partida partida(Cocina);
+        auto& [ventana, juego] = partida;
         ventana.ordenes = u"coger hierro"_s;
         juego.DescribirLugar();
         juego.DescribirLugar();
@@ -60,9 +41,8 @@ private slots:
     // A damaged saved game can leave us nowhere; the views then say nothing.
     void fueraDeLaCasa()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = 12;
+        Partida partida(GameState{.lugar = 12});
+        auto& [ventana, juego] = partida;
         ventana.lista = QStringList{u"antes"_s};
         ventana.ordenes = u"algo"_s;
         juego.DescribirLugar();
@@ -105,9 +85,8 @@ private slots:
     {
         QFETCH(GameState, estado);
         QFETCH(QStringList, lineas);
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado = estado;
+        Partida partida(estado);
+        auto& [ventana, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
         juego.Objetos();
         QCOMPARE(ventana.lista, QStringList{u"OBJETOS:"_s} + lineas);
@@ -117,8 +96,8 @@ private slots:
 
     void verbos()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
+        Partida partida;
+        auto& [ventana, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
         ventana.cursor = 11;
         juego.PulsarVerbo(Verbo::Mirar);
@@ -153,21 +132,18 @@ private slots:
         QFETCH(int, lugar);
         QFETCH(Verbo, verbo);
         QFETCH(QString, orden);
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = qint16(lugar);
-        juego.PulsarVerbo(verbo);
-        juego.PulsarPersonaje();
-        QVERIFY(!ventana.lista.isEmpty());
-        QCOMPARE(ventana.lista, Respuesta(juego.estado, orden));
-        QCOMPARE(ventana.ordenes, QString());
+        Partida pulsada{Lugar(lugar)};
+        pulsada.juego.PulsarVerbo(verbo);
+        pulsada.juego.PulsarPersonaje();
+        QVERIFY(!pulsada.ventana.lista.isEmpty());
+        QCOMPARE(pulsada.ventana.lista, Partida(Lugar(lugar)).Orden(orden));
+        QCOMPARE(pulsada.ventana.ordenes, QString());
     }
 
     void personajeSinOrden()
     {
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.estado.lugar = Calle;
+        Partida partida(Calle);
+        auto& [ventana, juego] = partida;
         juego.PulsarPersonaje();
         QCOMPARE(ventana.ordenes, u"Fray Cabronus "_s);
         juego.PulsarPersonaje();
