@@ -1,4 +1,5 @@
 // The game on the desktop: it opens on the title window.
+#include "app/linea_de_ordenes.h"
 #include "screens/programa.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
+    if (const auto fin = LeerLineaDeOrdenes(QStringLiteral("El monje Talpín, una aventura de texto en castellano.")))
+        return *fin;
     Programa programa;
     // Leaving ends the program at once: no window gets a say.
     QObject::connect(&programa, &Programa::terminado, &aplicacion, [] { QCoreApplication::exit(0); });

@@ -1,5 +1,6 @@
 // The game in a terminal: orders on standard input, the message list on
 // standard output. ":ayuda" lists the clicks and keys of the game window.
+#include "app/linea_de_ordenes.h"
 #include "texto/ayuda.h"
 #include "texto/lector.h"
 #include "texto/terminal.h"
@@ -12,6 +13,10 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication aplicacion(argc, argv);
+    if (const auto fin = LeerLineaDeOrdenes(QStringLiteral(
+            "El monje Talpín en un terminal: las órdenes por la entrada estándar, las\n"
+            "respuestas por la salida estándar. Escribe :ayuda para ver los comandos.")))
+        return *fin;
     Terminal terminal;
     Lector lector;
     if (lector.Editable())

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Rebuilds every picture in graficos/ and recursos/ from the drawings in arte/dibujos/.
+# Rebuilds every picture in graficos/ and recursos/, and the menu icon in
+# escritorio/iconos/, from the drawings in arte/dibujos/.
 # Each drawing is rendered at eight times its size and scaled down, for smooth
 # edges, to its own size and to twice that size (the "@2x" file beside it).
 set -euo pipefail
@@ -15,11 +16,14 @@ temporal=$(mktemp -d)
 trap 'rm -rf "$temporal"' EXIT
 mkdir -p "$raiz/graficos" "$raiz/recursos"
 
+# The drawing, whole: the shared palette and pieces go where it says <!--#comun-->.
+armar() {
+  sed -e "/<!--#comun-->/{r $arte/piezas/comun.svg" -e 'd}' "$arte/dibujos/$1.svg"
+}
+
 # drawing, file made from it, width and height of the 1x picture
 while read -r dibujo destino ancho alto; do
-  # The shared palette and pieces go where the drawing says <!--#comun-->.
-  sed -e "/<!--#comun-->/{r $arte/piezas/comun.svg" -e 'd}' \
-    "$arte/dibujos/$dibujo.svg" > "$temporal/$dibujo.svg"
+  armar "$dibujo" > "$temporal/$dibujo.svg"
   rsvg-convert -w $((ancho * 8)) -h $((alto * 8)) \
     "$temporal/$dibujo.svg" -o "$temporal/$dibujo.png"
   for escala in 1 2; do
@@ -58,3 +62,13 @@ titulo    recursos/titulo.jpg        103 161
 autor     recursos/autor.jpg         191 374
 logo      recursos/logo.bmp          308 231
 LISTA
+
+# The menu icon: the whole drawing for the scalable size, and the sizes that
+# desktops look for first, keeping its transparent corners.
+iconos=$raiz/escritorio/iconos
+mkdir -p "$iconos"
+armar icono > "$iconos/talpin.svg"
+for lado in 48 64 128 256; do
+  rsvg-convert -w "$lado" -h "$lado" "$iconos/talpin.svg" -o "$iconos/talpin-$lado.png"
+  echo "escritorio/iconos/talpin-$lado.png"
+done

@@ -5,9 +5,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString RutaGrafico(const QString& nombre)
+namespace {
+
+QStringList& Carpetas()
 {
-    const QDir carpeta(u"graficos"_s);
+    static QStringList carpetas{u"graficos"_s};
+    return carpetas;
+}
+
+QString BuscarEn(const QDir& carpeta, const QString& nombre)
+{
     const QString exacto = carpeta.filePath(nombre);
     if (QFileInfo(exacto).isFile())
         return exacto;
@@ -17,6 +24,20 @@ QString RutaGrafico(const QString& nombre)
             return carpeta.filePath(fichero);
     return {};
 }
+
+} // namespace
+
+QString RutaGrafico(const QString& nombre)
+{
+    for (const QString& carpeta : std::as_const(Carpetas()))
+        if (QString ruta = BuscarEn(QDir(carpeta), nombre); !ruta.isEmpty())
+            return ruta;
+    return {};
+}
+
+void AnadirCarpetaGraficos(const QString& carpeta) { Carpetas().append(carpeta); }
+
+QString RutaJunto(const QString& ruta, const QString& nombre) { return BuscarEn(QFileInfo(ruta).dir(), nombre); }
 
 namespace {
 

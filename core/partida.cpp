@@ -2,6 +2,7 @@
 
 #include "core/juego.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -10,6 +11,15 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString fichero = u"partida"_s;
+
+// Empty: the working directory.
+QString& CarpetaPartida()
+{
+    static QString carpeta;
+    return carpeta;
+}
+
+QString RutaPartida() { return CarpetaPartida().isEmpty() ? fichero : QDir(CarpetaPartida()).filePath(fichero); }
 
 bool EsBlanco(char letra) { return letra == ' ' || letra == '\t'; }
 bool EsSalto(char letra) { return letra == '\r' || letra == '\n'; }
@@ -73,9 +83,13 @@ std::optional<GameState> LeerPartida(QIODevice& entrada)
     return leido;
 }
 
+void PonerCarpetaPartida(const QString& carpeta) { CarpetaPartida() = carpeta; }
+
 void Juego::Guardar()
 {
-    QSaveFile salida(fichero);
+    if (!CarpetaPartida().isEmpty())
+        QDir().mkpath(CarpetaPartida());
+    QSaveFile salida(RutaPartida());
     const QByteArray texto = TextoPartida(estado);
     // QSaveFile commits a short write (a full disk) as if it were whole;
     // flushing first catches it, and an uncommitted file is thrown away.
@@ -86,7 +100,7 @@ void Juego::Guardar()
 
 void Juego::Cargar()
 {
-    QFile entrada(fichero);
+    QFile entrada(RutaPartida());
     std::optional<GameState> leido;
     if (entrada.open(QIODevice::ReadOnly))
         leido = LeerPartida(entrada);

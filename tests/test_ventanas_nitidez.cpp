@@ -2,6 +2,8 @@
 // exists, and always at the size of the 1x picture.
 #include "ventanas_prueba.h"
 
+#include "core/graficos.h"
+
 #include <QLabel>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,6 +31,32 @@ private slots:
         juego.CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
         QCOMPARE(image3->size(), QSize(30, 10));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
+    }
+
+    void twinComesFromBesideItsPicture()
+    {
+        // A picture replaced in graficos/ must not show the installed twin.
+        const Carpeta carpeta;
+        QTemporaryDir instalada;
+        QDir().mkdir(u"graficos"_s);
+        QImage(10, 20, QImage::Format_RGB32).save(u"graficos/uno2.jpg"_s);
+        QImage(10, 20, QImage::Format_RGB32).save(u"graficos/reja.jpg"_s);
+        QImage(30, 30, QImage::Format_RGB32).save(instalada.filePath(u"reja.jpg"_s));
+        QImage(60, 60, QImage::Format_RGB32).save(instalada.filePath(u"reja@2x.jpg"_s));
+        QImage(40, 10, QImage::Format_RGB32).save(instalada.filePath(u"Cuarto.jpg"_s));
+        QImage(80, 20, QImage::Format_RGB32).save(instalada.filePath(u"cuarto@2x.jpg"_s));
+        AnadirCarpetaGraficos(instalada.path());
+
+        Primero juego;
+        juego.show();
+        auto* image3 = juego.findChild<QLabel*>(u"Image3"_s);
+        juego.CargarImagen(Imagen::Lugar, u"reja.jpg"_s);
+        QCOMPARE(image3->pixmap().size(), QSize(10, 20));
+        QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
+
+        juego.CargarImagen(Imagen::Lugar, u"cuarto.jpg"_s);
+        QCOMPARE(image3->size(), QSize(40, 10));
+        QCOMPARE(image3->pixmap().size(), QSize(80, 20));
     }
 };
 

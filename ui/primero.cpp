@@ -176,8 +176,10 @@ void Primero::CargarImagen(Imagen imagen, const QString& fichero)
 {
     Foto* foto = imagen == Imagen::Personaje ? Image2 : Image3;
     const QString ruta = RutaGrafico(fichero);
-    // The double-size twin is looked for only where the screen can show it.
-    const QString doble = foto->devicePixelRatioF() > 1 ? RutaGrafico(NombreDoble(fichero)) : QString();
+    // The double-size twin is looked for only where the screen can show it,
+    // and beside its picture: a replaced picture must not get the old twin.
+    const QString doble =
+        foto->devicePixelRatioF() > 1 && !ruta.isEmpty() ? RutaJunto(ruta, NombreDoble(fichero)) : QString();
     foto->Cargar(ruta.isEmpty() ? u"graficos/"_s + fichero : ruta, doble);
 }
 
