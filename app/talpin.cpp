@@ -1,10 +1,12 @@
 // The game on the desktop: it opens on the title window.
+#include "core/senales.h"
 #include "screens/programa.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    IgnorarLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     Programa programa;
     // Leaving ends the program at once: no window gets a say.

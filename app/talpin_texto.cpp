@@ -1,5 +1,6 @@
 // The game in a terminal: orders on standard input, the message list on
 // standard output. ":ayuda" lists the clicks and keys of the game window.
+#include "core/senales.h"
 #include "texto/terminal.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[])
 {
+    IgnorarLimiteDeTamano();
     QCoreApplication aplicacion(argc, argv);
     Terminal terminal;
     const bool interactivo = isatty(STDIN_FILENO);

@@ -18,6 +18,12 @@ QString RutaGrafico(const QString& nombre)
     return {};
 }
 
+bool TamanoAdmisible(QSize tamano)
+{
+    return !tamano.isEmpty() && tamano.width() <= tamanoMaximoImagen.width()
+           && tamano.height() <= tamanoMaximoImagen.height();
+}
+
 namespace {
 
 constexpr uchar marca = 0xFF;
