@@ -1,11 +1,13 @@
 // The game on the desktop: it opens on the title window.
 #include "app/linea_de_ordenes.h"
+#include "core/senales.h"
 #include "screens/programa.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    IgnorarLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     if (const auto fin = LeerLineaDeOrdenes(QStringLiteral("El monje Talpín, una aventura de texto en castellano.")))
         return *fin;

@@ -3,6 +3,7 @@
 #include "app/linea_de_ordenes.h"
 #include "texto/ayuda.h"
 #include "texto/lector.h"
+#include "core/senales.h"
 #include "texto/terminal.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    IgnorarLimiteDeTamano();
     QCoreApplication aplicacion(argc, argv);
     if (const auto fin = LeerLineaDeOrdenes(QStringLiteral(
             "El monje Talpín en un terminal: las órdenes por la entrada estándar, las\n"

@@ -39,6 +39,12 @@ void AnadirCarpetaGraficos(const QString& carpeta) { Carpetas().append(carpeta);
 
 QString RutaJunto(const QString& ruta, const QString& nombre) { return BuscarEn(QFileInfo(ruta).dir(), nombre); }
 
+bool TamanoAdmisible(QSize tamano)
+{
+    return !tamano.isEmpty() && tamano.width() <= tamanoMaximoImagen.width()
+           && tamano.height() <= tamanoMaximoImagen.height();
+}
+
 namespace {
 
 constexpr uchar marca = 0xFF;

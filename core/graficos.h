@@ -23,6 +23,15 @@ void AnadirCarpetaGraficos(const QString& carpeta);
 // must come from where its picture came from.
 QString RutaJunto(const QString& ruta, const QString& nombre);
 
+// The largest picture the game shows is a double-size twin of at most
+// 640 x 750 pixels. A picture that declares more than four times that on a
+// side is refused before decoding: it would take hundreds of megabytes, and
+// the window would show only a corner of it.
+constexpr QSize tamanoMaximoImagen(4 * 640, 4 * 750);
+
+// True for a size the game will decode.
+bool TamanoAdmisible(QSize tamano);
+
 // The size that a JPEG file declares in its header, read without decoding
 // the picture; nothing when the data is no JPEG.
 std::optional<QSize> TamanoJpeg(QIODevice& fichero);

@@ -1,6 +1,8 @@
 #include "core/partida.h"
 
+#include "core/ficheros.h"
 #include "core/juego.h"
+#include "core/restos.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,9 +43,19 @@ QByteArray TextoPartida(const GameState& estado)
 
 std::optional<GameState> LeerPartida(QIODevice& entrada)
 {
+    const QByteArray texto = entrada.read(tamanoMaximoPartida + 1);
+    if (texto.size() > tamanoMaximoPartida)
+        return std::nullopt;
+
+    qsizetype en = 0;
     char letra = 0;
-    bool hay = entrada.getChar(&letra);
-    const auto siguiente = [&] { hay = entrada.getChar(&letra); };
+    bool hay = false;
+    const auto siguiente = [&] {
+        hay = en < texto.size();
+        if (hay)
+            letra = texto[en++];
+    };
+    siguiente();
 
     while (hay && (EsBlanco(letra) || EsSalto(letra)))
         siguiente();
@@ -89,12 +101,19 @@ void Juego::Guardar()
 {
     if (!CarpetaPartida().isEmpty())
         QDir().mkpath(CarpetaPartida());
-    QSaveFile salida(RutaPartida());
+    const QString ruta = RutaPartida();
+    // Held to the end: no other game's sweep takes our temporary file for
+    // the leftovers of a killed save.
+    const CerrojoCarpeta cerrojo(QFileInfo(ruta).absolutePath());
+    QSaveFile salida(ruta);
     const QByteArray texto = TextoPartida(estado);
     // QSaveFile commits a short write (a full disk) as if it were whole;
     // flushing first catches it, and an uncommitted file is thrown away.
     const bool guardada = salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size()
                           && salida.flush() && salida.commit();
+    // A save killed halfway left its temporary file behind: gone now.
+    if (guardada && cerrojo.Tomado())
+        BorrarRestos(ruta);
     ventana.AnadirLinea(guardada ? u"Partida guardada"_s : u"No se ha podido guardar la partida."_s);
 }
 
@@ -102,7 +121,7 @@ void Juego::Cargar()
 {
     QFile entrada(RutaPartida());
     std::optional<GameState> leido;
-    if (entrada.open(QIODevice::ReadOnly))
+    if (AbrirFicheroNormal(entrada))
         leido = LeerPartida(entrada);
     if (!leido) {
         ventana.AnadirLinea(

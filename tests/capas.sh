@@ -4,6 +4,7 @@
 #   texto        ->  core, texto
 #   ui           ->  core, ui
 #   screens      ->  core, ui, screens
+#   fuzz         ->  core
 set -u
 fallos=0
 revisar() {
@@ -19,4 +20,5 @@ revisar world 'core'
 revisar texto 'core|texto'
 revisar ui 'core|ui'
 revisar screens 'core|ui|screens'
+revisar fuzz 'core'
 exit $fallos

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QString>
 
+#include <functional>
+
 // What talpin-texto printed, and how it ended (-1: it crashed or hung).
 struct Salida {
     int estado = -1;
@@ -13,14 +15,19 @@ struct Salida {
 };
 
 // Plays the input through talpin-texto in `carpeta`, with the game's pictures.
-inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath())
+// `enElHijo` runs in the child just before the program starts (to set a limit,
+// say); a program still running after `espera` ms counts as hung.
+inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath(),
+                    const std::function<void()>& enElHijo = {}, int espera = 30000)
 {
     QProcess proceso;
     proceso.setWorkingDirectory(carpeta);
+    if (enElHijo)
+        proceso.setChildProcessModifier(enElHijo);
     proceso.start(QStringLiteral(TALPIN_TEXTO), {});
     proceso.write(entrada);
     proceso.closeWriteChannel();
-    if (!proceso.waitForFinished(30000))
+    if (!proceso.waitForFinished(espera))
         return {};
     return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
             QString::fromUtf8(proceso.readAllStandardOutput()),

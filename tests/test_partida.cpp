@@ -8,9 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -34,30 +38,57 @@ void Escribir(const QByteArray& texto)
     fichero.write(texto);
 }
 
-QByteArray Contenido()
+QByteArray Contenido(const QString& nombre = u"partida"_s)
 {
-    QFile fichero(u"partida"_s);
+    QFile fichero(nombre);
     return fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
 }
+
+void Crear(const QString& nombre, const QByteArray& texto)
+{
+    QFile fichero(nombre);
+    QVERIFY(fichero.open(QIODevice::WriteOnly));
+    fichero.write(texto);
+}
+
+QStringList Ficheros()
+{
+    QStringList ficheros = QDir().entryList(QDir::Files | QDir::Hidden);
+    ficheros.sort();
+    return ficheros;
+}
+
+// Blanks before a save, to make it `tamano` bytes long.
+QByteArray Relleno(qint64 tamano, const QByteArray& partida)
+{
+    return QByteArray(tamano - partida.size(), ' ') + partida;
+}
+
+const QByteArray partidaEnLaCocina("2 0 1 0 0 0 0 0 0 0 0 0 0 0 0 7");
 
 } // namespace
 
 class TestPartida : public QObject {
     Q_OBJECT
 
-    QTemporaryDir carpeta;
+    std::unique_ptr<QTemporaryDir> carpeta;
     QString antes;
 
 private slots:
+    // Each test in a fresh, empty folder.
     void init()
     {
         antes = QDir::currentPath();
-        QVERIFY(carpeta.isValid());
-        QDir::setCurrent(carpeta.path());
-        QFile::remove(u"partida"_s);
+        carpeta = std::make_unique<QTemporaryDir>();
+        QVERIFY(carpeta->isValid());
+        QDir::setCurrent(carpeta->path());
     }
 
-    void cleanup() { QDir::setCurrent(antes); }
+    void cleanup()
+    {
+        QDir::setCurrent(antes);
+        carpeta.reset();
+    }
 
     void bytesDeUnaPartidaNueva()
     {
@@ -88,6 +119,7 @@ private slots:
             << QByteArray("\r\n\n   2      0 1 0 0 0 0 0 0 0 0 0 0 0 0 7 tail, 99 words");
         QTest::newRow("line break and comma") << QByteArray("2\r\n,0 1 0 0 0 0 0 0 0 0 0 0 0 0 7");
         QTest::newRow("leading zeros") << QByteArray("02 0 001 0 0 0 0 0 0 0 0 0 0 0 0 -0 7");
+        QTest::newRow("longest file taken") << Relleno(tamanoMaximoPartida, partidaEnLaCocina);
     }
 
     void otrasFormas()
@@ -118,6 +150,8 @@ private slots:
         QTest::newRow("place 0") << QByteArray(" 0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
         QTest::newRow("place 10") << QByteArray(" 10  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
         QTest::newRow("negative place") << QByteArray("-1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 ");
+        // Reading gigabytes of blanks would freeze the game.
+        QTest::newRow("one byte too long") << Relleno(tamanoMaximoPartida + 1, partidaEnLaCocina);
     }
 
     void ficherosMalos()
@@ -140,6 +174,54 @@ private slots:
         QCOMPARE(ventana.image3, u"uno2.jpg"_s);
         QVERIFY(ventana.image2.isEmpty());
         QVERIFY(ventana.personajeVisible);
+    }
+
+    // A save killed halfway leaves QSaveFile's temporary file "partida.XXXXXX";
+    // the next save clears it, and nothing else.
+    void restosDeGuardadosMatados()
+    {
+        Crear(u"partida.AbCdEf"_s, " 1  0 ");
+        Crear(u"partida.QwErTy"_s, "");
+        Crear(u"partida.XyZwVu"_s, " 3  1  1  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+        const QStringList ajenos = {u"PARTIDA.abcdef"_s, u"partida.abc1ef"_s, u"partida.backup"_s,
+                                    u"partida.bak"_s, u"partida.copiaA"_s};
+        Crear(ajenos[0], " 1  0 ");
+        Crear(ajenos[1], " 1  0 ");
+        Crear(ajenos[2], "mis notas");
+        Crear(ajenos[3], " 1  0 ");
+        Crear(ajenos[4], QByteArray(200, ' '));
+        QVERIFY(QDir().mkdir(u"partida.Carpet"_s));
+
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.Guardar();
+        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QStringList quedan = ajenos;
+        quedan << u"partida"_s;
+        quedan.sort();
+        QCOMPARE(Ficheros(), quedan);
+        QVERIFY(QFileInfo(u"partida.Carpet"_s).isDir());
+    }
+
+    // Another game holds the folder: the file may be its save in progress.
+    void restoDeOtraPartidaEnCurso()
+    {
+        const int carpeta = open(".", O_RDONLY | O_DIRECTORY);
+        QVERIFY(carpeta >= 0);
+        QCOMPARE(flock(carpeta, LOCK_EX), 0);
+        Crear(u"partida.MnOpQr"_s, " 1  0 ");
+
+        VentanaTexto ventana;
+        Juego juego(ventana);
+        juego.Empezar();
+        juego.Guardar();
+        close(carpeta);
+        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QCOMPARE(Ficheros(), (QStringList{u"partida"_s, u"partida.MnOpQr"_s}));
+
+        juego.Guardar();
+        QCOMPARE(Ficheros(), QStringList{u"partida"_s});
     }
 
     void sinFichero()

@@ -5,8 +5,11 @@
 #include "ui/primero.h"
 #include "ventanas_prueba.h"
 
+#include "tuberia.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +25,22 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString apertura = u"Estás en la casa de Fray Supremus, también te acompaña Fray Cabronus."_s;
+
+// A small JPEG whose header declares it `lado` pixels square: the decoder
+// would fill the rest in grey.
+QByteArray JpegQueDiceMedir(int lado)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPEG");
+    const qsizetype trama = bytes.indexOf("\xff\xc0");
+    for (qsizetype en : {trama + 5, trama + 7}) {
+        bytes[en] = char(lado >> 8);
+        bytes[en + 1] = char(lado & 0xff);
+    }
+    return bytes;
+}
 
 } // namespace
 
@@ -213,6 +232,33 @@ private slots:
         juego->CargarImagen(Imagen::Lugar, u"Aseo.jpg"_s);
         QVERIFY(image3->pixmap().isNull());
         QCOMPARE(image3->geometry(), QRect(caja.topLeft(), QSize(10, 20)));
+    }
+
+    void aFifoIsNoPicture()
+    {
+        const Carpeta carpeta;
+        QDir().mkdir(u"graficos"_s);
+        Tuberia tuberia(u"graficos/uno2.jpg"_s);
+        QVERIFY(tuberia.Creada());
+        QTest::ignoreMessage(QtWarningMsg, "talpin: no se puede leer la imagen graficos/uno2.jpg");
+        Primero* juego = Jugar();
+        QVERIFY(!tuberia.Atascada());
+        QVERIFY(Hijo<QLabel>(juego, u"Image3"_s)->pixmap().isNull());
+    }
+
+    void anOutsizedPictureIsNotDecoded()
+    {
+        const Carpeta carpeta;
+        Primero* juego = Jugar();
+        QDir().mkdir(u"graficos"_s);
+        QFile fichero(u"graficos/pozo.jpg"_s);
+        QVERIFY(fichero.open(QIODevice::WriteOnly));
+        fichero.write(JpegQueDiceMedir(5500));
+        fichero.close();
+
+        QTest::ignoreMessage(QtWarningMsg, "talpin: no se puede leer la imagen graficos/pozo.jpg");
+        juego->CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
+        QVERIFY(Hijo<QLabel>(juego, u"Image3"_s)->pixmap().isNull());
     }
 
     void aboutTheAuthorAndTheAboutBox()

@@ -1,5 +1,6 @@
 #include "texto/ventana_texto.h"
 
+#include "core/ficheros.h"
 #include "core/graficos.h"
 
 #include <QFile>
@@ -29,9 +30,11 @@ void VentanaTexto::InsertarOrdenes(const QString& texto)
 void VentanaTexto::CargarImagen(Imagen imagen, const QString& fichero)
 {
     (imagen == Imagen::Personaje ? image2 : image3) = fichero;
-    const QString ruta = RutaGrafico(fichero);
-    QFile grafico(ruta);
-    if (ruta.isEmpty() || !grafico.open(QIODevice::ReadOnly) || !TamanoJpeg(grafico))
+    QFile grafico(RutaGrafico(fichero));
+    std::optional<QSize> tamano;
+    if (AbrirFicheroNormal(grafico))
+        tamano = TamanoJpeg(grafico);
+    if (!tamano || !TamanoAdmisible(*tamano))
         std::cerr << "talpin-texto: no se puede leer la imagen graficos/" << fichero.toStdString()
                   << std::endl;
 }

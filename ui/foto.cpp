@@ -1,10 +1,32 @@
 #include "ui/foto.h"
 
+#include "core/ficheros.h"
+#include "core/graficos.h"
+
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The picture at `ruta`, or a null one. Its size is read from the header
+// first, so an outsized picture is never decoded.
+QPixmap Leer(const QString& ruta)
+{
+    QFile fichero(ruta);
+    if (!AbrirFicheroNormal(fichero))
+        return {};
+    QImageReader lector(&fichero);
+    if (!TamanoAdmisible(lector.size()))
+        return {};
+    return QPixmap::fromImage(lector.read());
+}
+
+} // namespace
 
 Foto::Foto(QWidget* padre, QRect caja) : QLabel(padre)
 {
@@ -15,10 +37,12 @@ Foto::Foto(QWidget* padre, QRect caja) : QLabel(padre)
 void Foto::Cargar(const QString& ruta, const QString& ruta2x)
 {
     QPixmap imagen;
-    if (devicePixelRatioF() > 1 && !ruta2x.isEmpty() && imagen.load(ruta2x))
+    if (devicePixelRatioF() > 1)
+        imagen = Leer(ruta2x);
+    if (!imagen.isNull())
         imagen.setDevicePixelRatio(2);
     else
-        imagen.load(ruta);
+        imagen = Leer(ruta);
 
     if (imagen.isNull()) {
         qWarning("talpin: no se puede leer la imagen %s", qUtf8Printable(ruta));

@@ -12,7 +12,8 @@ public:
 
     // Shows the picture at `ruta`, or its "@2x" twin at `ruta2x` on a
     // high-density screen when there is one, and takes its size keeping the
-    // top left corner. A picture that can't be read leaves the control blank
+    // top left corner. A picture that can't be read (also one that is no
+    // regular file, or declares an outsized picture) leaves the control blank
     // and is reported once on stderr.
     void Cargar(const QString& ruta, const QString& ruta2x);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// While it lives, no other game saves in that folder. Every save
+// holds it from opening its temporary file until after the sweep below, so a
+// temporary file found while holding it is nobody's. The system lets go of
+// it when its holder dies, even by a kill.
+class CerrojoCarpeta {
+public:
+    explicit CerrojoCarpeta(const QString& carpeta);
+    ~CerrojoCarpeta();
+    CerrojoCarpeta(const CerrojoCarpeta&) = delete;
+    CerrojoCarpeta& operator=(const CerrojoCarpeta&) = delete;
+
+    // False when another game kept it too long, or the folder can't be
+    // locked: then the save goes ahead, but sweeps nothing.
+    bool Tomado() const { return descriptor >= 0; }
+
+private:
+    int descriptor = -1;
+};
+
+// Removes the temporary files that saves of the file `ruta` killed halfway
+// left beside it: QSaveFile names them "partida.XXXXXX" (six letters),
+// and each holds no more than one line of a saved game. Only call it while
+// holding the lock.
+void BorrarRestos(const QString& ruta);

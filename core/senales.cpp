@@ -1,0 +1,8 @@
+#include "core/senales.h"
+
+#include <csignal>
+
+void IgnorarLimiteDeTamano()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
