@@ -43,6 +43,10 @@ QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva
 {
     QFont letra = Fuente(caraWindows, puntos, negrita, cursiva);
     letra.setPixelSize(qRound(puntos * 96 / 72));
+    // Drawn from the outlines as designed: the autohinter would first study
+    // every glyph of each face, which is most of what loading one costs,
+    // for a difference hardly seen at these sizes.
+    letra.setHintingPreference(QFont::PreferNoHinting);
     return letra;
 }
 
