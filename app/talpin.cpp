@@ -2,6 +2,7 @@
 #include "app/linea_de_ordenes.h"
 #include "core/senales.h"
 #include "screens/programa.h"
+#include "ui/traduccion.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     IgnorarLimiteDeTamano();
     QApplication aplicacion(argc, argv);
+    TraducirQt(aplicacion);
     if (const auto fin = LeerLineaDeOrdenes(QStringLiteral("El monje Talpín, una aventura de texto en castellano.")))
         return *fin;
     Programa programa;

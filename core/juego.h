@@ -31,6 +31,8 @@ public:
     void Salidas();
     void Objetos();
     void PulsarPersonaje();         // the character picture, while visible
+    // Who stands in the current place, e.g. "Fray Supremus"; empty where nobody does.
+    QString NombrePersonaje() const;
     void Limpiar();
     void Guardar();
     void Cargar();

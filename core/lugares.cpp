@@ -16,9 +16,19 @@ const std::array<Fotos, 9> fotos = {{
     {u"cuarto.jpg", {}},
 }};
 
+const std::array<QStringView, 9> nombres = {
+    u"Calle", u"Cocina", u"Garaje", u"Segunda cocina", u"Verja",
+    u"Patio", u"Aseo", u"Comedor", u"Dormitorio",
+};
+
 } // namespace
 
 const Fotos& FotosDe(Lugar lugar)
 {
     return fotos.at(lugar - Calle);
+}
+
+QStringView NombreDe(qint16 lugar)
+{
+    return lugar >= Calle && lugar <= Dormitorio ? nombres[lugar - Calle] : QStringView();
 }

@@ -12,3 +12,7 @@ struct Fotos {
 };
 
 const Fotos& FotosDe(Lugar lugar);
+
+// The place's name as a player reads it, e.g. "Segunda cocina"; empty for
+// a number that is no place.
+QStringView NombreDe(qint16 lugar);

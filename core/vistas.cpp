@@ -136,3 +136,11 @@ void Juego::PulsarPersonaje()
         return;
     }
 }
+
+QString Juego::NombrePersonaje() const
+{
+    for (const Personaje& personaje : personajes)
+        if (personaje.lugar == estado.lugar)
+            return personaje.nombre.trimmed().toString();
+    return QString();
+}

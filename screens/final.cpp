@@ -39,7 +39,7 @@ const std::array<Renglon, 13> renglones = {{
 
 } // namespace
 
-Final::Final(QWidget* padre) : QWidget(padre)
+Final::Final(QWidget* padre) : Marco(padre)
 {
     setObjectName(u"Final"_s);
     setWindowTitle(u"El monje Talpín"_s);
@@ -47,10 +47,15 @@ Final::Final(QWidget* padre) : QWidget(padre)
     setFont(Letra(u"MS Sans Serif"_s, 8.25));
     PintarFondo(this);
 
-    new Trazos(this, QList<Trazo>{{240, 1080, 6000, 1080}} // between the narration and the dialogue
-                         + Rectangulo(120, 1800, 7560, 2400)
-                         + Rectangulo(120, 3600, 7440, 4200)
-                         + Rectangulo(120, 5040, 7440, 5880));
+    // Line13 parts the narration from the dialogue; Line1 to Line12 frame
+    // the three narrations that change the scene.
+    const QList<Linea*> lineas = Trazar(this, QList<Trazo>{{240, 1080, 6000, 1080}}
+                                                  + Rectangulo(120, 1800, 7560, 2400)
+                                                  + Rectangulo(120, 3600, 7440, 4200)
+                                                  + Rectangulo(120, 5040, 7440, 5880));
+    lineas.front()->setObjectName(u"Line13"_s);
+    for (qsizetype i = 1; i < lineas.size(); ++i)
+        lineas[i]->setObjectName(u"Line%1"_s.arg(i));
 
     const QStringList textos = TextosFinal();
     for (qsizetype i = 0; i < qsizetype(renglones.size()); ++i) {
@@ -61,10 +66,9 @@ Final::Final(QWidget* padre) : QWidget(padre)
             etiqueta->setFont(Letra(u"MS Sans Serif"_s, 12, true));
     }
 
-    auto* Command1 = new QPushButton(u"Salir"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(Caja(6720, 6000, 975, 495));
+    QPushButton* Command1 = Boton(this, u"Command1"_s, u"Salir"_s, Caja(6720, 6000, 975, 495));
     connect(Command1, &QPushButton::clicked, this, &Final::terminar);
+    Encajar(this);
 }
 
 void Final::closeEvent(QCloseEvent* evento)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/marco.h"
 
 // The ending: how Fray Cabronus confesses. Leaving it ends the program.
-class Final final : public QWidget {
+class Final final : public Marco {
     Q_OBJECT
 
 public:

@@ -14,6 +14,18 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+QLabel* Rotulo(QWidget* area, const char* nombre, const QString& texto, QRect caja, const QFont& letra)
+{
+    QLabel* etiqueta = Etiqueta(area, texto, caja);
+    etiqueta->setObjectName(QLatin1StringView(nombre));
+    etiqueta->setFont(letra);
+    return etiqueta;
+}
+
+} // namespace
+
 Principal::Principal(QWidget* padre) : QMainWindow(padre)
 {
     setObjectName(u"Principal"_s);
@@ -33,16 +45,21 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    CargarGuardada(new Foto(area, Caja(600, 120, 1545, 2415)), u"titulo.jpg"_s);
+    auto* Image1 = new Foto(area, Caja(600, 120, 1545, 2415));
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setAccessibleName(u"El monje Talpín"_s);
+    Image1->setAccessibleDescription(u"Dibujo de Talpín con un frasco en las manos"_s);
+    CargarGuardada(Image1, u"titulo.jpg"_s);
 
-    Etiqueta(area, u"TROMBULIX JUEGOS    "_s, Caja(120, 2640, 2655, 255))
-        ->setFont(Letra(u"Mistral"_s, 13.5, true));
-    Etiqueta(area, u"Presenta ..."_s, Caja(960, 3120, 1095, 255))
-        ->setFont(Letra(u"Modern"_s, 10.5, true));
+    Rotulo(area, "Label1", u"TROMBULIX JUEGOS    "_s, Caja(120, 2640, 2655, 255), Letra(u"Mistral"_s, 13.5, true));
+    Rotulo(area, "Label2", u"Presenta ..."_s, Caja(960, 3120, 1095, 255), Letra(u"Modern"_s, 10.5, true));
 
-    auto* Frame2 = new QGroupBox(u" HISTORIA "_s, area);
+    // Its font first: the caption is measured as it is set.
+    auto* Frame2 = new QGroupBox(area);
+    Frame2->setObjectName(u"Frame2"_s);
     Frame2->setGeometry(Caja(3240, 480, 6132, 3252));
     Frame2->setFont(Letra(u"MS Sans Serif"_s, 9.75, true));
+    Frame2->setTitle(u" HISTORIA "_s);
     // An etched frame with its caption across the top edge.
     Frame2->setStyleSheet(u"QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
                           u"QGroupBox::title { subcontrol-origin: margin; left: 6px; }"_s);
@@ -50,21 +67,19 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
     Label5->setObjectName(u"Label5"_s);
     Label5->setFont(Letra(u"MS Sans Serif"_s, 8.25));
 
-    Etiqueta(area, u"EL MONJE TALPÍN"_s, Caja(3480, 4200, 4335, 615))
-        ->setFont(Letra(u"Monotype Corsiva"_s, 24, true, true));
+    Rotulo(area, "Label3", u"EL MONJE TALPÍN"_s, Caja(3480, 4200, 4335, 615),
+           Letra(u"Monotype Corsiva"_s, 24, true, true));
 
-    auto* Command1 = new QPushButton(u"Juego"_s, area);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(Caja(120, 5160, 1332, 372));
+    QPushButton* Command1 = Boton(area, u"Command1"_s, u"Juego"_s, Caja(120, 5160, 1332, 372));
     Command1->setFont(Letra(u"MS Sans Serif"_s, 8.25));
     connect(Command1, &QPushButton::clicked, this, &Principal::jugar);
 
-    Etiqueta(area, u"En ..."_s, Caja(3600, 5280, 492, 252))->setFont(Letra(u"MS Sans Serif"_s, 8.25));
-    Etiqueta(area, u"\" El único héroe \""_s, Caja(4800, 5160, 1815, 375))
-        ->setFont(Letra(u"Arial Rounded MT Bold"_s, 9.75, true));
+    Rotulo(area, "Label6", u"En ..."_s, Caja(3600, 5280, 492, 252), Letra(u"MS Sans Serif"_s, 8.25));
+    Rotulo(area, "Label4", u"\" El único héroe \""_s, Caja(4800, 5160, 1815, 375),
+           Letra(u"Arial Rounded MT Bold"_s, 9.75, true));
 
     Command1->setFocus();
-    NoRecortar(area);
+    Encajar(area);
 }
 
 void Principal::AcercaDe()

@@ -5,7 +5,17 @@
 #include "screens/sobre_autor.h"
 #include "ui/primero.h"
 
+#include "ui/disposicion.h"
+
 #include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// Between the title window and the about-the-author window beside it.
+constexpr int hueco = 8;
+
+} // namespace
 
 Programa::Programa()
 {
@@ -55,8 +65,10 @@ void Programa::VerAutor()
 {
     if (!autor) {
         autor = new SobreAutor();
-        // Beside the title window.
-        autor->move(principal->frameGeometry().topRight() + QPoint(8, 0));
+        // Not shown yet, it has no frame: take the title window's.
+        const QRect titulo = principal->frameGeometry();
+        const QSize marco = titulo.size() - principal->size();
+        autor->move(AlLado(titulo, autor->size() + marco, principal->screen()->availableGeometry(), hueco));
     }
     autor->show();
     autor->raise();

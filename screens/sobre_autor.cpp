@@ -8,7 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SobreAutor::SobreAutor(QWidget* padre) : QWidget(padre, Qt::Window)
+SobreAutor::SobreAutor(QWidget* padre) : Marco(padre, Qt::Window)
 {
     setObjectName(u"SobreAutor"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -17,24 +17,41 @@ SobreAutor::SobreAutor(QWidget* padre) : QWidget(padre, Qt::Window)
     setFont(Letra(u"MS Sans Serif"_s, 8.25));
     PintarFondo(this);
 
-    CargarGuardada(new Foto(this, Caja(120, 120, 2865, 5610)), u"autor.jpg"_s);
-    CargarGuardada(new Foto(this, Caja(3120, 120, 4620, 3465)), u"logo.bmp"_s);
+    auto* Image1 = new Foto(this, Caja(120, 120, 2865, 5610));
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setAccessibleName(u"Retrato del autor"_s);
+    Image1->setAccessibleDescription(u"El autor con gafas, un mando de consola y un lápiz"_s);
+    CargarGuardada(Image1, u"autor.jpg"_s);
 
-    Etiqueta(this, u"Trombulix Juegos S.A."_s, Caja(3120, 3720, 2055, 255))
-        ->setFont(Letra(u"Pristina"_s, 10.5, true));
-    Etiqueta(this, u"Equipo Monjes Locos"_s, Caja(3120, 3960, 3015, 255))
-        ->setFont(Letra(u"MS Sans Serif"_s, 8.25, false, true));
-    Etiqueta(this, u"Gráficos, y programación"_s, Caja(3120, 4440, 1815, 255));
-    Etiqueta(this, u"por Taller Capucha"_s, Caja(3120, 4680, 2775, 255))
-        ->setFont(Letra(u"Arial"_s, 10.5, true, true));
-    Etiqueta(this, u"Desde Villafraile"_s, Caja(3120, 4920, 1935, 255))
-        ->setFont(Letra(u"Arial Black"_s, 7.5, true, true));
-    Etiqueta(this, u"Para cualquier duda, escribe a talpin@example.org"_s, Caja(120, 6480, 4332, 252));
-    Etiqueta(this, u"Visita www.example.org"_s, Caja(120, 6720, 2172, 252));
+    auto* Image2 = new Foto(this, Caja(3120, 120, 4620, 3465));
+    Image2->setObjectName(u"Image2"_s);
+    Image2->setAccessibleName(u"Trombulix Juegos"_s);
+    Image2->setAccessibleDescription(u"El logotipo del estudio: diez años haciendo aventuras"_s);
+    CargarGuardada(Image2, u"logo.bmp"_s);
 
-    auto* Command1 = new QPushButton(u"Volver"_s, this);
-    Command1->setObjectName(u"Command1"_s);
-    Command1->setGeometry(Caja(6600, 6360, 1092, 612));
+    struct Credito {
+        const char* nombre;
+        QString texto;
+        QRect caja;
+        QFont letra;
+    };
+    const Credito creditos[] = {
+        {"Label1", u"Trombulix Juegos S.A."_s, Caja(3120, 3720, 2055, 255), Letra(u"Pristina"_s, 10.5, true)},
+        {"Label3", u"Equipo Monjes Locos"_s, Caja(3120, 3960, 3015, 255),
+         Letra(u"MS Sans Serif"_s, 8.25, false, true)},
+        {"Label7", u"Gráficos, y programación"_s, Caja(3120, 4440, 1815, 255), font()},
+        {"Label5", u"por Taller Capucha"_s, Caja(3120, 4680, 2775, 255), Letra(u"Arial"_s, 10.5, true, true)},
+        {"Label6", u"Desde Villafraile"_s, Caja(3120, 4920, 1935, 255), Letra(u"Arial Black"_s, 7.5, true, true)},
+        {"Label4", u"Para cualquier duda, escribe a talpin@example.org"_s, Caja(120, 6480, 4332, 252), font()},
+        {"Label2", u"Visita www.example.org"_s, Caja(120, 6720, 2172, 252), font()},
+    };
+    for (const Credito& credito : creditos) {
+        QLabel* etiqueta = Etiqueta(this, credito.texto, credito.caja);
+        etiqueta->setObjectName(QLatin1StringView(credito.nombre));
+        etiqueta->setFont(credito.letra);
+    }
+
+    QPushButton* Command1 = Boton(this, u"Command1"_s, u"Volver"_s, Caja(6600, 6360, 1092, 612));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
-    NoRecortar(this);
+    Encajar(this);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/marco.h"
 
 // Who made the game. "Volver" only hides the window; closing it destroys it.
-class SobreAutor final : public QWidget {
+class SobreAutor final : public Marco {
     Q_OBJECT
 
 public:

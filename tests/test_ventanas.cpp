@@ -117,12 +117,15 @@ private slots:
         Primero* juego = Jugar();
         QVERIFY(QTest::qWaitForWindowActive(juego));
         QStringList orden{QApplication::focusWidget()->objectName()};
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 15; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             orden << QApplication::focusWidget()->objectName();
         }
+        // The pictures come after the window's own order.
         QCOMPARE(orden, (QStringList{u"List1"_s, u"ordenes"_s, u"limpiar"_s, u"salir"_s, u"Salidas"_s,
-                                     u"Guardar"_s, u"objetos"_s, u"Cargar"_s, u"List1"_s}));
+                                     u"Guardar"_s, u"objetos"_s, u"Cargar"_s, u"Image4"_s, u"Image5"_s,
+                                     u"Image6"_s, u"Image7"_s, u"Image8"_s, u"Image3"_s, u"Image2"_s,
+                                     u"List1"_s}));
     }
 
     void ordersAreTypedAndAnswered()

@@ -26,12 +26,23 @@ inline const QColor colorSombra(64, 64, 64);     // dark 3-D shadow
 void PintarFondo(QWidget* ventana);
 
 class QLabel;
+class QPushButton;
 
 // A label as the layouts draw them: text from the top left, wrapped when
 // asked, over the window's background and lines.
 QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar = false);
 
-// The free faces that stand in for the Windows ones run a little wider or
-// taller: a one-line label of the window grows from its top left corner
-// rather than cut its text.
-void NoRecortar(QWidget* ventana);
+// A push button of a layout. Enter on it while it has the focus presses
+// it, as on the system the windows were designed for.
+QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, QRect caja);
+
+// The free faces that stand in for the Windows ones run a little wider: a
+// one-line label or a button caption that would not fit its box takes a
+// smaller size of its face, so the box stays as the layout gives it. A
+// label may only reach down to one line of its type.
+void Encajar(QWidget* ventana);
+
+// Where a window of size `tamano` goes beside `vecina` (right of it, else
+// left of it, `hueco` pixels apart), moved as little as needed to stand
+// wholly within `pantalla`. All are frame geometries.
+QPoint AlLado(const QRect& vecina, const QSize& tamano, const QRect& pantalla, int hueco);

@@ -2,16 +2,22 @@
 
 #include "core/ficheros.h"
 #include "core/graficos.h"
+#include "ui/accesible.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPainter>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The width of the focus mark, in pixels.
+constexpr qreal anchoMarca = 3;
 
 // The picture at `ruta`, or a null one. Its size is read from the header
 // first, so an outsized picture is never decoded.
@@ -30,6 +36,7 @@ QPixmap Leer(const QString& ruta)
 
 Foto::Foto(QWidget* padre, QRect caja) : QLabel(padre)
 {
+    InstalarAccesibles();
     setGeometry(caja);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -53,10 +60,41 @@ void Foto::Cargar(const QString& ruta, const QString& ruta2x)
     resize(imagen.deviceIndependentSize().toSize());
 }
 
+void Foto::AdmitirTeclado() { setFocusPolicy(Qt::TabFocus); }
+
+bool Foto::AdmiteTeclado() const { return focusPolicy() & Qt::TabFocus; }
+
+void Foto::Pulsar() { emit pulsada(); }
+
 void Foto::mouseReleaseEvent(QMouseEvent* evento)
 {
     if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
-        emit pulsada();
+        Pulsar();
+}
+
+void Foto::keyPressEvent(QKeyEvent* evento)
+{
+    const int tecla = evento->key();
+    if (tecla != Qt::Key_Space && tecla != Qt::Key_Return && tecla != Qt::Key_Enter) {
+        QLabel::keyPressEvent(evento);
+        return;
+    }
+    // A held key presses once, as a push button does.
+    if (!evento->isAutoRepeat())
+        Pulsar();
+}
+
+void Foto::paintEvent(QPaintEvent* evento)
+{
+    QLabel::paintEvent(evento);
+    if (!hasFocus())
+        return;
+    // A ring in the selection colour, inside the picture so no neighbour
+    // covers it.
+    QPainter pintor(this);
+    pintor.setPen(QPen(palette().color(QPalette::Highlight), anchoMarca, Qt::SolidLine, Qt::SquareCap,
+                       Qt::MiterJoin));
+    pintor.drawRect(QRectF(rect()).adjusted(anchoMarca / 2, anchoMarca / 2, -anchoMarca / 2, -anchoMarca / 2));
 }
 
 QString NombreDoble(const QString& nombre)

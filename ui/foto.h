@@ -17,11 +17,22 @@ public:
     // and is reported once on stderr.
     void Cargar(const QString& ruta, const QString& ruta2x);
 
+    // A picture that does something when clicked can also be pressed from
+    // the keyboard: it takes the focus from Tab, never from a click, and
+    // Space or Enter press it.
+    void AdmitirTeclado();
+    bool AdmiteTeclado() const;
+
+    // What a click does.
+    void Pulsar();
+
 signals:
     void pulsada();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 };
 
 // The stored picture of that name, e.g. "talpin.jpg", from the program's

@@ -2,17 +2,16 @@
 
 #include "core/juego.h"
 #include "core/ventana.h"
-
-#include <QWidget>
+#include "ui/historial.h"
+#include "ui/marco.h"
 
 class Foto;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 // The game window. It owns the one game of the run, which starts the first
 // time the window is shown.
-class Primero final : public QWidget, public Ventana {
+class Primero final : public Marco, public Ventana {
     Q_OBJECT
 
 public:
@@ -43,9 +42,18 @@ protected:
 
 private:
     void Construir();
-    QPushButton* Boton(const char* nombre, const QString& texto, QRect caja);
+    // Up and Down in the command box.
+    void Recordar(int tecla);
+    // Tells a screen reader the lines of the answer just given, once the
+    // event that gave it is over.
+    void Avisar();
+    void Anunciar();
+    // The place and character pictures bear the names of what they show.
+    void NombrarFotos();
 
     bool empezado = false;
+    bool anuncioPendiente = false;
+    Historial historial;
 
     Foto* Image2;
     Foto* Image3;

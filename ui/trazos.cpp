@@ -1,8 +1,7 @@
 #include "ui/trazos.h"
 
+#include "ui/accesible.h"
 #include "ui/disposicion.h"
-
-#include <QPainter>
 
 QList<Trazo> Rectangulo(int izquierda, int arriba, int derecha, int abajo)
 {
@@ -14,17 +13,23 @@ QList<Trazo> Rectangulo(int izquierda, int arriba, int derecha, int abajo)
     };
 }
 
-Trazos::Trazos(QWidget* ventana, QList<Trazo> trazos) : QWidget(ventana), trazos(std::move(trazos))
+Linea::Linea(QWidget* ventana, Trazo trazo) : QWidget(ventana)
 {
+    InstalarAccesibles();
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(ventana->rect());
+    // Both ends drawn, as a pen one pixel wide draws them.
+    setGeometry(QRect(QPoint(Px(trazo.x1), Px(trazo.y1)), QPoint(Px(trazo.x2), Px(trazo.y2))).normalized());
+    QPalette tinta = palette();
+    tinta.setColor(QPalette::Window, tinta.color(QPalette::WindowText));
+    setPalette(tinta);
+    setAutoFillBackground(true);
     lower();
 }
 
-void Trazos::paintEvent(QPaintEvent*)
+QList<Linea*> Trazar(QWidget* ventana, const QList<Trazo>& trazos)
 {
-    QPainter pintor(this);
-    pintor.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    for (const Trazo& trazo : std::as_const(trazos))
-        pintor.drawLine(Px(trazo.x1), Px(trazo.y1), Px(trazo.x2), Px(trazo.y2));
+    QList<Linea*> lineas;
+    for (const Trazo& trazo : trazos)
+        lineas.append(new Linea(ventana, trazo));
+    return lineas;
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// A window of the game. Screen readers see it as a window (a frame), as
+// they see the title window, rather than as a bare panel.
+class Marco : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Marco(QWidget* padre = nullptr, Qt::WindowFlags banderas = {});
+};
