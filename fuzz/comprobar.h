@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,3 +14,11 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// Saves and loads go to a folder of the fuzzer's own, for the whole run.
+inline void TrabajarEnCarpetaPropia()
+{
+    static QTemporaryDir carpeta;
+    if (!carpeta.isValid() || !QDir::setCurrent(carpeta.path()))
+        std::abort();
+}

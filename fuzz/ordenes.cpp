@@ -10,9 +10,7 @@
 #include "core/juego.h"
 #include "core/lugares.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -131,10 +129,7 @@ struct Prueba {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // Saves and loads go to a folder of our own.
-    static QTemporaryDir carpeta;
-    if (!carpeta.isValid() || !QDir::setCurrent(carpeta.path()))
-        std::abort();
+    TrabajarEnCarpetaPropia();
     return 0;
 }
 

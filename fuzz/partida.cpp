@@ -9,9 +9,7 @@
 #include "core/partida.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <charconv>
 #include <cstddef>
@@ -129,9 +127,7 @@ void CargarBoton(const QByteArray& texto, const std::optional<GameState>& espera
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    static QTemporaryDir carpeta;
-    if (!carpeta.isValid() || !QDir::setCurrent(carpeta.path()))
-        std::abort();
+    TrabajarEnCarpetaPropia();
     return 0;
 }
 
