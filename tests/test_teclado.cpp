@@ -181,17 +181,6 @@ private slots:
         Teclear(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), u"List1"_s);
     }
-
-    void aClickLeavesTheFocusWhereItWas()
-    {
-        Programas run;
-        Primero* juego = run.Jugar();
-        QWidget* lista = Hijo(juego, u"List1"_s);
-        Enfocar(lista);
-        for (const QString& foto : {u"Image4"_s, u"Image3"_s, u"Image2"_s})
-            Pulsar(juego, foto);
-        QCOMPARE(QApplication::focusWidget(), lista);
-    }
 };
 
 QTEST_MAIN(TestTeclado)
