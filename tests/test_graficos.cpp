@@ -140,7 +140,9 @@ private slots:
         QFETCH(QString, libre);
         const QFontInfo info(Fuente(windows, 10.5, true));
         QCOMPARE(info.family(), libre);
-        QCOMPARE(info.pointSizeF(), 10.5);
+        // A broader stand-in may be set a little smaller, never larger.
+        QVERIFY(info.pointSizeF() <= 10.5);
+        QVERIFY(info.pointSizeF() >= 10.5 * 0.85);
     }
 
     void estilos()

@@ -42,7 +42,7 @@ QRect Caja(int izquierda, int arriba, int ancho, int alto)
 QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva)
 {
     QFont letra = Fuente(caraWindows, puntos, negrita, cursiva);
-    letra.setPixelSize(qRound(puntos * 96 / 72));
+    letra.setPixelSize(qRound(letra.pointSizeF() * 96 / 72));
     // Drawn from the outlines as designed: the autohinter would first study
     // every glyph of each face, which is most of what loading one costs,
     // for a difference hardly seen at these sizes.

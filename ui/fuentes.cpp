@@ -15,6 +15,10 @@ struct Sustituta {
     QFont::Weight negrita;
     // Script faces are slanted already: asking them for italics would slant them twice.
     bool admiteCursiva;
+    // Its size against the Windows face's, for a face that runs much wider:
+    // set smaller, it takes the room the layouts give the original, and
+    // the captions need not be measured again at a second size.
+    qreal escala = 1.0;
 };
 
 const std::array<Sustituta, 10>& Sustitutas()
@@ -29,10 +33,12 @@ const std::array<Sustituta, 10>& Sustitutas()
         {u"Arial Rounded MT Bold", u"Comfortaa"_s, QFont::SansSerif, QFont::Bold, QFont::Bold, false},
         // fonts-linuxlibertine: an old-style roman like Goudy's Californian, with a true bold.
         {u"Californian FB", u"Linux Libertine O"_s, QFont::Serif, QFont::Normal, QFont::Bold, true},
-        // fonts-kaushanscript: a quick inked brush; one weight, already heavy.
-        {u"Mistral", u"Kaushan Script"_s, QFont::Cursive, QFont::Normal, QFont::Normal, false},
-        // fonts-quicksand: thin even strokes with round ends, like the plotter face Modern.
-        {u"Modern", u"Quicksand"_s, QFont::SansSerif, QFont::Normal, QFont::Bold, false},
+        // fonts-kaushanscript: a quick inked brush; one weight, already heavy,
+        // and broader than the narrow Mistral.
+        {u"Mistral", u"Kaushan Script"_s, QFont::Cursive, QFont::Normal, QFont::Normal, false, 0.88},
+        // fonts-quicksand: thin even strokes with round ends, like the plotter
+        // face Modern, but rounder and so a little wider.
+        {u"Modern", u"Quicksand"_s, QFont::SansSerif, QFont::Normal, QFont::Bold, false, 0.92},
         // fonts-texgyre: a chancery hand, as Monotype Corsiva is.
         {u"Monotype Corsiva", u"TeX Gyre Chorus"_s, QFont::Cursive, QFont::Normal, QFont::Bold, false},
         // fonts-dancingscript: a light, lively calligraphic script.
@@ -58,6 +64,7 @@ QFont Fuente(const QString& caraWindows, qreal puntos, bool negrita, bool cursiv
         fuente.setStyleHint(cara.estilo);
         fuente.setWeight(negrita ? cara.negrita : cara.normal);
         fuente.setItalic(cursiva && cara.admiteCursiva);
+        fuente.setPointSizeF(puntos * cara.escala);
         break;
     }
     return fuente;
