@@ -17,6 +17,13 @@ enum Lugar : qint16 {
     Dormitorio,
 };
 
+// Whether `lugar` holds one of the nine places; before the game starts it
+// holds 0.
+constexpr bool EsLugar(qint16 lugar)
+{
+    return lugar >= Calle && lugar <= Dormitorio;
+}
+
 // The whole memory of a game in progress. The field order is also the
 // order of the saved game.
 struct GameState {

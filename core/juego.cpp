@@ -35,7 +35,7 @@ void Juego::Tecla(int codigo)
 
 void Juego::Interpretar()
 {
-    const bool lugarValido = estado.lugar >= Calle && estado.lugar <= Dormitorio;
+    const bool lugarValido = EsLugar(estado.lugar);
     // The phrases are written in upper case; the order is put so once.
     const QString orden = Mayusculas(ventana.LeerOrdenes());
     for (const Frase& fila : TablaFrases) {

@@ -30,5 +30,5 @@ const Fotos& FotosDe(Lugar lugar)
 
 QStringView NombreDe(qint16 lugar)
 {
-    return lugar >= Calle && lugar <= Dormitorio ? nombres[lugar - Calle] : QStringView();
+    return EsLugar(lugar) ? nombres[lugar - Calle] : QStringView();
 }

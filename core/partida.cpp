@@ -90,7 +90,7 @@ std::optional<GameState> LeerPartida(QIODevice& entrada)
             return std::nullopt;
         leido.*GameState::campos[i] = qint16(valor);
     }
-    if (leido.lugar < Calle || leido.lugar > Dormitorio)
+    if (!EsLugar(leido.lugar))
         return std::nullopt;
     return leido;
 }

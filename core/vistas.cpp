@@ -8,11 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool EnLaCasa(qint16 lugar)
-{
-    return lugar >= Calle && lugar <= Dormitorio;
-}
-
 // Each place's description, one entry per line of the list.
 const std::array<std::array<QStringView, 2>, 9> descripciones = {{
     {u"Estoy en la casa de Fray Supremus. La ventana está cubierta por barrotes, el garaje está completamente cerrado,",
@@ -62,7 +57,7 @@ const std::array<Personaje, 3> personajes = {{
 
 void Juego::DescribirLugar()
 {
-    if (!EnLaCasa(estado.lugar))
+    if (!EsLugar(estado.lugar))
         return;
     ventana.VaciarLista();
     for (QStringView linea : descripciones[estado.lugar - Calle])
@@ -73,7 +68,7 @@ void Juego::DescribirLugar()
 
 void Juego::Salidas()
 {
-    if (!EnLaCasa(estado.lugar))
+    if (!EsLugar(estado.lugar))
         return;
     ventana.VaciarLista();
     ventana.PonerOrdenes(QString());

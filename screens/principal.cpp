@@ -14,18 +14,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QLabel* Rotulo(QWidget* area, const char* nombre, const QString& texto, QRect caja, const QFont& letra)
-{
-    QLabel* etiqueta = Etiqueta(area, texto, caja);
-    etiqueta->setObjectName(QLatin1StringView(nombre));
-    etiqueta->setFont(letra);
-    return etiqueta;
-}
-
-} // namespace
-
 Principal::Principal(QWidget* padre) : QMainWindow(padre)
 {
     setObjectName(u"Principal"_s);

@@ -3,7 +3,6 @@
 #include "ui/disposicion.h"
 #include "ui/foto.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,11 +44,8 @@ SobreAutor::SobreAutor(QWidget* padre) : Marco(padre, Qt::Window)
         {"Label4", u"Para cualquier duda, escribe a talpin@example.org"_s, Caja(120, 6480, 4332, 252), font()},
         {"Label2", u"Visita www.example.org"_s, Caja(120, 6720, 2172, 252), font()},
     };
-    for (const Credito& credito : creditos) {
-        QLabel* etiqueta = Etiqueta(this, credito.texto, credito.caja);
-        etiqueta->setObjectName(QLatin1StringView(credito.nombre));
-        etiqueta->setFont(credito.letra);
-    }
+    for (const Credito& credito : creditos)
+        Rotulo(this, credito.nombre, credito.texto, credito.caja, credito.letra);
 
     QPushButton* Command1 = Boton(this, u"Command1"_s, u"Volver"_s, Caja(6600, 6360, 1092, 612));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);

@@ -96,8 +96,9 @@ bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostrea
             juego.PulsarPersonaje();
         return true;
     }
-    if (comando == u"escribir"_s || comando.startsWith(u"escribir "_s)) {
-        ventana.InsertarOrdenes(comando.sliced(qMin(comando.size(), qsizetype(9))));
+    const QString escribir = u"escribir "_s;
+    if (comando == escribir.trimmed() || comando.startsWith(escribir)) {
+        ventana.InsertarOrdenes(comando.sliced(qMin(comando.size(), escribir.size())));
         return true;
     }
     if (comando == u"estado"_s) {

@@ -68,6 +68,14 @@ QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar)
     return etiqueta;
 }
 
+QLabel* Rotulo(QWidget* padre, const char* nombre, const QString& texto, QRect caja, const QFont& letra)
+{
+    QLabel* etiqueta = Etiqueta(padre, texto, caja);
+    etiqueta->setObjectName(QLatin1StringView(nombre));
+    etiqueta->setFont(letra);
+    return etiqueta;
+}
+
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, QRect caja)
 {
     auto* boton = new QPushButton(texto, padre);

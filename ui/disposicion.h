@@ -32,6 +32,9 @@ class QPushButton;
 // asked, over the window's background and lines.
 QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar = false);
 
+// A one-line label of a layout with its name and its own font.
+QLabel* Rotulo(QWidget* padre, const char* nombre, const QString& texto, QRect caja, const QFont& letra);
+
 // A push button of a layout. Enter on it while it has the focus presses
 // it, as on the system the windows were designed for.
 QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, QRect caja);
