@@ -46,6 +46,7 @@ Final::Final(QWidget* padre) : Marco(padre)
     setFixedSize(Px(7785), Px(6540));
     setFont(Letra(u"MS Sans Serif"_s, 8.25));
     PintarFondo(this);
+    LeerAlAbrir();
 
     // Line13 parts the narration from the dialogue; Line1 to Line12 frame
     // the three narrations that change the scene.

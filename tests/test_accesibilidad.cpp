@@ -1,6 +1,6 @@
 // What a screen reader finds in the windows: a name on every control a
-// player uses, the pictures as buttons where they do something, and each
-// answer announced.
+// player uses, the pictures as buttons where they do something. What it
+// speaks is checked under Orca itself (oido_orca.sh).
 #include "ventanas_prueba.h"
 
 #include "screens/final.h"
@@ -26,23 +26,6 @@ QAccessibleInterface* Accesible(QObject* objeto)
 
 QString Nombre(QObject* objeto) { return Accesible(objeto)->text(QAccessible::Name); }
 
-// The events the windows raised, instead of going to a screen reader.
-QList<std::pair<QObject*, QAccessible::Event>> eventos;
-
-void Anotar(QAccessibleEvent* evento) { eventos.append({evento->object(), evento->type()}); }
-
-// What the list told a screen reader since the last call.
-QStringList Anunciado(QWidget* lista)
-{
-    QCoreApplication::processEvents();
-    QStringList anuncios;
-    for (const auto& [objeto, tipo] : std::as_const(eventos))
-        if (objeto == lista && tipo == QAccessible::DescriptionChanged)
-            anuncios << Accesible(lista)->text(QAccessible::Description);
-    eventos.clear();
-    return anuncios;
-}
-
 } // namespace
 
 class TestAccesibilidad : public QObject {
@@ -59,7 +42,9 @@ private slots:
                                           run.programa->VentanaFinal()};
         int controles = 0;
         for (QWidget* ventana : ventanas) {
-            QCOMPARE(Accesible(ventana)->role(), QAccessible::Window);
+            // The ending only tells: a dialog, read as it opens.
+            QCOMPARE(Accesible(ventana)->role(),
+                     ventana == run.programa->VentanaFinal() ? QAccessible::Dialog : QAccessible::Window);
             QVERIFY(!Nombre(ventana).isEmpty());
             for (QWidget* control : ventana->findChildren<QWidget*>()) {
                 const bool foto = qobject_cast<Foto*>(control);
@@ -147,40 +132,6 @@ private slots:
         QCOMPARE(Nombre(lugar), u"Calle"_s);
         QCOMPARE(Nombre(personaje), u"Fray Cabronus"_s);
         QDir::setCurrent(antes);
-    }
-
-    void everyAnswerIsAnnounced()
-    {
-        Programas run;
-        Primero* juego = run.Jugar();
-        auto* ordenes = Hijo<QLineEdit>(juego, u"ordenes"_s);
-        QWidget* lista = Hijo(juego, u"List1"_s);
-        ordenes->setFocus();
-        // Qt raises accessibility events only while a screen reader may
-        // listen, which takes a desktop's accessibility bus.
-        if (!qEnvironmentVariableIsSet("TALPIN_CON_LECTOR"))
-            QSKIP("no accessibility bus here; tests/con_lector.sh gives one");
-        QTRY_VERIFY(QAccessible::isActive());
-        QAccessible::installUpdateHandler(Anotar);
-        eventos.clear();
-
-        Escribir(juego, u"mirar puerta"_s);
-        const QStringList respuesta = Lista(juego);
-        QCOMPARE(Anunciado(lista), QStringList{respuesta.join(u'\n')});
-        QCOMPARE(QApplication::focusWidget(), ordenes);
-        // The same answer again is news again.
-        Escribir(juego, u"mirar puerta"_s);
-        QCOMPARE(Anunciado(lista), QStringList{respuesta.join(u'\n')});
-
-        // Two lines, one announcement.
-        Pulsar(juego, u"Image3"_s);
-        QCOMPARE(Lista(juego).size(), 2);
-        QCOMPARE(Anunciado(lista), QStringList{Lista(juego).join(u'\n')});
-        // An emptied list says nothing more.
-        Pulsar(juego, u"limpiar"_s);
-        QCOMPARE(Anunciado(lista), QStringList{QString()});
-
-        QAccessible::installUpdateHandler(nullptr);
     }
 };
 

@@ -9,4 +9,12 @@ class Marco : public QWidget {
 
 public:
     explicit Marco(QWidget* padre = nullptr, Qt::WindowFlags banderas = {});
+
+    // For a window that only tells: it stands as a dialog, whose texts a
+    // screen reader reads as it opens.
+    void LeerAlAbrir() { leerAlAbrir = true; }
+    bool SeLeeAlAbrir() const { return leerAlAbrir; }
+
+private:
+    bool leerAlAbrir = false;
 };

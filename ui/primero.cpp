@@ -2,6 +2,7 @@
 
 #include "core/graficos.h"
 #include "core/lugares.h"
+#include "ui/aviso.h"
 #include "ui/disposicion.h"
 #include "ui/foto.h"
 #include "ui/trazos.h"
@@ -85,6 +86,11 @@ void Primero::Construir()
     ordenes->setObjectName(u"ordenes"_s);
     ordenes->setGeometry(Caja(120, 5400, 5655, 405));
     ordenes->installEventFilter(this);
+    // Qt tells of the first caret move before the first focus, and a screen
+    // reader then takes the box as focused already and does not name it:
+    // that first move is made here.
+    ordenes->setCursorPosition(0);
+    aviso = new Aviso(this);
     Label1->setBuddy(ordenes);
     ordenes->setAccessibleName(Label1->text());
 
@@ -192,12 +198,14 @@ void Primero::Recordar(int tecla)
 void Primero::VaciarLista()
 {
     List1->clear();
+    nuevas.clear();
     Avisar();
 }
 
 void Primero::AnadirLinea(const QString& linea)
 {
     List1->addItem(linea);
+    nuevas.append(linea);
     Avisar();
 }
 
@@ -216,16 +224,13 @@ void Primero::Anunciar()
     QStringList lineas;
     for (int i = 0; i < List1->count(); ++i)
         lineas << List1->item(i)->text();
-    const QString respuesta = lineas.join(u'\n');
-    // The list's description is the answer: a screen reader hears of the
-    // change, and reading the list later says what it holds. The same answer
-    // again is news again.
-    if (List1->accessibleDescription() != respuesta) {
-        List1->setAccessibleDescription(respuesta);
-    } else if (!respuesta.isEmpty()) {
-        QAccessibleEvent otraVez(List1, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&otraVez);
-    }
+    // Read with the list when it takes the focus, as it does when the window
+    // opens: the opening line is spoken there, after the window's name.
+    List1->setAccessibleDescription(lineas.join(u'\n'));
+    // Lines emptied away before the answer was over are not news.
+    if (isActiveWindow() && !nuevas.isEmpty())
+        aviso->Decir(nuevas.join(u'\n'));
+    nuevas.clear();
 }
 
 QString Primero::LeerOrdenes() const { return ordenes->text(); }

@@ -5,6 +5,7 @@
 #include "ui/historial.h"
 #include "ui/marco.h"
 
+class Aviso;
 class Foto;
 class QLineEdit;
 class QListWidget;
@@ -44,8 +45,8 @@ private:
     void Construir();
     // Up and Down in the command box.
     void Recordar(int tecla);
-    // Tells a screen reader the lines of the answer just given, once the
-    // event that gave it is over.
+    // Tells a screen reader the lines added since it was last told, once
+    // the event that added them is over.
     void Avisar();
     void Anunciar();
     // The place and character pictures bear the names of what they show.
@@ -53,10 +54,12 @@ private:
 
     bool empezado = false;
     bool anuncioPendiente = false;
+    QStringList nuevas; // lines the screen reader has not been told
     Historial historial;
 
     Foto* Image2;
     Foto* Image3;
     QListWidget* List1;
     QLineEdit* ordenes;
+    Aviso* aviso;
 };
