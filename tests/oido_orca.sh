@@ -102,6 +102,7 @@ desde_oido=0
 desde_empezado=0
 paso="(start)"
 esperados=()
+callados=()
 comprobar() {
   local linea leido=0 resto oido_ya veces
   for linea in "${esperados[@]}"; do
@@ -122,14 +123,19 @@ comprobar() {
     done
     [ $veces -eq 1 ] || fallar "after $paso, spoken $veces times: $linea"
   done
+  for linea in "${callados[@]}"; do
+    resto=$(desde "$empezado" $desde_empezado)
+    [ "${resto#*"$linea"}" = "$resto" ] || fallar "after $paso, spoken again: $linea"
+  done
   esperados=()
+  callados=()
   desde_oido=$(stat -c %s "$oido")
   desde_empezado=$(stat -c %s "$empezado")
 }
 
 cd "$raiz/juego"
 ln -s "$OLDPWD/graficos" graficos
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$talpin" >"$raiz/registros/talpin" 2>&1 &
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$talpin" >"$raiz/registros/talpin" 2>&1 &
 
 while IFS= read -r linea || [ -n "$linea" ]; do
   case $linea in
@@ -143,6 +149,7 @@ while IFS= read -r linea || [ -n "$linea" ]; do
     '% '*) echo "${linea#% }" >partida ;;
     esac
     ;;
+  '- '*) callados+=("${linea#- }") ;;
   *) esperados+=("$linea") ;;
   esac
 done <"$guion"
