@@ -80,11 +80,10 @@ bus_listo() {
     string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
 esperar bus_listo
-openbox >"$raiz/registros/openbox" 2>&1 &
-orca --user-prefs "$XDG_DATA_HOME/orca" --debug-file "$raiz/registros/orca" >/dev/null 2>&1 &
-# Orca says it has started: speech works.
-esperar test -s "$oido"
 
+# Where the current step began in each record.
+desde_oido=0
+desde_empezado=0
 fallar() {
   echo "FALLO: $*"
   echo "--- Orca said, since the step before:"
@@ -92,14 +91,19 @@ fallar() {
   exit 1
 }
 
+# The game's windows get the focus from the window manager, once it runs.
+openbox --startup "touch $raiz/openbox-listo" >"$raiz/registros/openbox" 2>&1 &
+esperar test -e "$raiz/openbox-listo" || fallar "openbox did not start"
+orca --user-prefs "$XDG_DATA_HOME/orca" --debug-file "$raiz/registros/orca" >/dev/null 2>&1 &
+# Orca says it has started: speech works.
+esperar test -s "$oido" || fallar "Orca did not start speaking"
+
 # What was spoken since the step began, on one line: Orca speaks a text
 # sentence by sentence.
 desde() { tail -c +$(($2 + 1)) "$1" | tr '\n' ' ' | tr -s ' '; }
 
 # Checks that each line expected of the step is heard in full, in order,
 # and begun only once.
-desde_oido=0
-desde_empezado=0
 paso="(start)"
 esperados=()
 callados=()
@@ -133,6 +137,19 @@ comprobar() {
   desde_empezado=$(stat -c %s "$empezado")
 }
 
+# Presses the keys one by one, as a player does: Orca hears of each key late
+# at times, and stops speaking then. Before the next key, it has begun to
+# speak of the focus the key before moved.
+crecido() { [ "$(stat -c %s "$empezado")" -gt "$1" ]; }
+pulsar() {
+  local tecla antes=
+  for tecla in "$@"; do
+    [ -z "$antes" ] || esperar crecido "$antes" || fallar "after $paso, nothing said of a key"
+    antes=$(stat -c %s "$empezado")
+    xdotool key "$tecla"
+  done
+}
+
 cd "$raiz/juego"
 ln -s "$OLDPWD/graficos" graficos
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$talpin" >"$raiz/registros/talpin" 2>&1 &
@@ -145,7 +162,7 @@ while IFS= read -r linea || [ -n "$linea" ]; do
     paso=$linea
     case $linea in
     '> '*) xdotool type --delay 40 -- "${linea#> }" && xdotool key Return ;;
-    '+ '*) xdotool key --delay 100 ${linea#+ } ;;
+    '+ '*) pulsar ${linea#+ } ;;
     '% '*) echo "${linea#% }" >partida ;;
     esac
     ;;
