@@ -1,11 +1,12 @@
 #include "app/linea_de_ordenes.h"
 
-#include "core/graficos.h"
-#include "core/partida.h"
+#include "plataforma/fichero_partida.h"
+#include "plataforma/graficos.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <iostream>
@@ -82,9 +83,12 @@ std::optional<int> LeerLineaDeOrdenes(const QString& descripcion)
     }
 
     // Relative to the program, so that a moved or DESTDIR install finds them too.
-    AnadirCarpetaGraficos(
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(TALPIN_GRAFICOS_INSTALADOS)));
+    AnadirCarpetaGraficos(QFile::encodeName(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(TALPIN_GRAFICOS_INSTALADOS)))
+                              .toStdString());
     if (lector.isSet(datos))
-        PonerCarpetaPartida(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/talpin"_s);
+        PonerCarpetaPartida(
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/talpin"_s)
+                .toStdString());
     return std::nullopt;
 }

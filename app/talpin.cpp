@@ -1,6 +1,6 @@
 // The game on the desktop: it opens on the title window.
 #include "app/linea_de_ordenes.h"
-#include "core/senales.h"
+#include "plataforma/senales.h"
 #include "screens/programa.h"
 #include "ui/traduccion.h"
 

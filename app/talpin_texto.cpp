@@ -3,7 +3,7 @@
 #include "app/linea_de_ordenes.h"
 #include "texto/ayuda.h"
 #include "texto/lector.h"
-#include "core/senales.h"
+#include "plataforma/senales.h"
 #include "texto/terminal.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     for (;;) {
         if (!lector.Leer(linea))
             break;
-        if (!terminal.Ejecutar(QString::fromUtf8(linea), std::cout, std::cerr))
+        if (!terminal.Ejecutar(linea, std::cout, std::cerr))
             break;
     }
     return 0;

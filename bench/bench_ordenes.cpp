@@ -1,11 +1,12 @@
 // How long one order takes: the worst case walks every row of the yard
 // (17 + 16 phrases) and falls back. Run by hand: ./build/bench/bench_ordenes
+// (or with -callgrind under valgrind for the instructions of one order).
 #include "core/juego.h"
+#include "plataforma/fichero_partida.h"
 #include "texto/ventana_texto.h"
+#include "world/historia.h"
 
 #include <QTest>
-
-using namespace Qt::Literals::StringLiterals;
 
 class BenchOrdenes : public QObject {
     Q_OBJECT
@@ -14,10 +15,11 @@ private slots:
     void ordenSinRespuesta()
     {
         VentanaTexto ventana;
-        Juego juego(ventana);
+        FicheroPartida fichero;
+        Juego juego(ventana, fichero, ElMonjeTalpin());
         juego.estado.lugar = Patio;
         QBENCHMARK {
-            ventana.ordenes = u"usar la escalera de mano con mucho cuidado para no caerme"_s;
+            ventana.ordenes = u"usar la escalera de mano con mucho cuidado para no caerme";
             juego.Interpretar();
         }
     }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 
 #include <array>
 
 // The nine places, by the value held in `lugar`.
-enum Lugar : qint16 {
+enum Lugar : std::int16_t {
     Calle = 1,
     Cocina,
     Garaje,
@@ -19,7 +19,7 @@ enum Lugar : qint16 {
 
 // Whether `lugar` holds one of the nine places; before the game starts it
 // holds 0.
-constexpr bool EsLugar(qint16 lugar)
+constexpr bool EsLugar(std::int16_t lugar)
 {
     return lugar >= Calle && lugar <= Dormitorio;
 }
@@ -27,24 +27,24 @@ constexpr bool EsLugar(qint16 lugar)
 // The whole memory of a game in progress. The field order is also the
 // order of the saved game.
 struct GameState {
-    qint16 lugar = 0;
-    qint16 astilla = 0;
-    qint16 hierro = 0;
-    qint16 cayena = 0;
-    qint16 guantes = 0;
-    qint16 condones = 0;
-    qint16 astillaPicante = 0;
-    qint16 supremusPinchado = 0;
-    qint16 condonesCalientes = 0;
-    qint16 movil = 0;
-    qint16 jabon = 0;
-    qint16 ingredientes = 0;
-    qint16 receta = 0;
-    qint16 manzana = 0;
-    qint16 salfuman = 0;
-    qint16 numeroPozo = 0;
+    std::int16_t lugar = 0;
+    std::int16_t astilla = 0;
+    std::int16_t hierro = 0;
+    std::int16_t cayena = 0;
+    std::int16_t guantes = 0;
+    std::int16_t condones = 0;
+    std::int16_t astillaPicante = 0;
+    std::int16_t supremusPinchado = 0;
+    std::int16_t condonesCalientes = 0;
+    std::int16_t movil = 0;
+    std::int16_t jabon = 0;
+    std::int16_t ingredientes = 0;
+    std::int16_t receta = 0;
+    std::int16_t manzana = 0;
+    std::int16_t salfuman = 0;
+    std::int16_t numeroPozo = 0;
 
-    static constexpr std::array<qint16 GameState::*, 16> campos = {
+    static constexpr std::array<std::int16_t GameState::*, 16> campos = {
         &GameState::lugar,         &GameState::astilla,
         &GameState::hierro,        &GameState::cayena,
         &GameState::guantes,       &GameState::condones,

@@ -1,21 +1,21 @@
 #include "core/juego.h"
 
 #include "core/coincide.h"
-#include "core/frases.h"
 
-using namespace Qt::Literals::StringLiterals;
-
-Juego::Juego(Ventana& ventana) : ventana(ventana) {}
-
-void Juego::Responder(std::initializer_list<QStringView> lineas)
+Juego::Juego(Ventana& ventana, Almacen& almacen, const Historia& historia)
+    : ventana(ventana), almacen(almacen), historia(historia)
 {
-    ventana.VaciarLista();
-    for (QStringView linea : lineas)
-        ventana.AnadirLinea(linea.toString());
-    ventana.PonerOrdenes(QString());
 }
 
-void Juego::ResponderSegun(qint16 campo, QStringView con0, QStringView con1)
+void Juego::Responder(std::initializer_list<std::u16string_view> lineas)
+{
+    ventana.VaciarLista();
+    for (std::u16string_view linea : lineas)
+        ventana.AnadirLinea(linea);
+    ventana.PonerOrdenes({});
+}
+
+void Juego::ResponderSegun(std::int16_t campo, std::u16string_view con0, std::u16string_view con1)
 {
     if (campo == 0)
         Responder({con0});
@@ -30,32 +30,31 @@ void Juego::Tecla(int codigo)
     if (codigo == TeclaIntro)
         Interpretar();
     else if (codigo == TeclaEsc)
-        ventana.Despedirse(u"¡Gracias por jugar!, y vuelva pronto"_s);
+        ventana.Despedirse(historia.textos.despedida);
 }
 
 void Juego::Interpretar()
 {
-    const bool lugarValido = EsLugar(estado.lugar);
     // The phrases are written in upper case; the order is put so once.
-    const QString orden = Mayusculas(ventana.LeerOrdenes());
-    for (const Frase& fila : TablaFrases) {
+    const std::u16string orden = Mayusculas(ventana.LeerOrdenes());
+    for (const Frase& fila : historia.frases) {
         if (fila.lugar != Cualquiera && fila.lugar != estado.lugar)
             continue;
         if (!CoincideEnMayusculas(fila.frase, orden))
             continue;
         if (fila.accion.procedimiento)
-            (this->*fila.accion.procedimiento)();
+            fila.accion.procedimiento(*this);
         else
             Mover(fila.accion.destino);
         return;
     }
     // A damaged saved game can leave us nowhere: only the rows valid in
     // every place answer then.
-    if (lugarValido)
+    if (EsLugar(estado.lugar))
         NoEntendido();
 }
 
 void Juego::NoEntendido()
 {
-    Responder({u"Intenta expresarte de otra manera ..."});
+    Responder({historia.textos.noEntendido});
 }

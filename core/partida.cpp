@@ -1,27 +1,8 @@
 #include "core/partida.h"
 
-#include "core/ficheros.h"
 #include "core/juego.h"
-#include "core/restos.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString fichero = u"partida"_s;
-
-// Empty: the working directory.
-QString& CarpetaPartida()
-{
-    static QString carpeta;
-    return carpeta;
-}
-
-QString RutaPartida() { return CarpetaPartida().isEmpty() ? fichero : QDir(CarpetaPartida()).filePath(fichero); }
 
 bool EsBlanco(char letra) { return letra == ' ' || letra == '\t'; }
 bool EsSalto(char letra) { return letra == '\r' || letra == '\n'; }
@@ -29,25 +10,24 @@ bool EsSeparador(char letra) { return EsBlanco(letra) || EsSalto(letra) || letra
 
 } // namespace
 
-QByteArray TextoPartida(const GameState& estado)
+std::string TextoPartida(const GameState& estado)
 {
-    QByteArray linea;
-    for (qint16 GameState::*campo : GameState::campos) {
+    std::string linea;
+    for (std::int16_t GameState::*campo : GameState::campos) {
         const int valor = estado.*campo;
         linea += valor < 0 ? '-' : ' ';
-        linea += QByteArray::number(qAbs(valor));
+        linea += std::to_string(valor < 0 ? -valor : valor);
         linea += ' ';
     }
     return linea + "\r\n";
 }
 
-std::optional<GameState> LeerPartida(QIODevice& entrada)
+std::optional<GameState> LeerPartida(std::string_view texto)
 {
-    const QByteArray texto = entrada.read(tamanoMaximoPartida + 1);
     if (texto.size() > tamanoMaximoPartida)
         return std::nullopt;
 
-    qsizetype en = 0;
+    std::size_t en = 0;
     char letra = 0;
     bool hay = false;
     const auto siguiente = [&] {
@@ -61,7 +41,7 @@ std::optional<GameState> LeerPartida(QIODevice& entrada)
         siguiente();
 
     GameState leido;
-    for (qsizetype i = 0; i < qsizetype(GameState::campos.size()); ++i) {
+    for (std::size_t i = 0; i < GameState::campos.size(); ++i) {
         if (i > 0) {
             bool coma = false;
             while (hay && (EsBlanco(letra) || EsSalto(letra) || (letra == ',' && !coma))) {
@@ -88,49 +68,31 @@ std::optional<GameState> LeerPartida(QIODevice& entrada)
         // "12abc" or "1.5" is no whole number.
         if (hay && !EsSeparador(letra))
             return std::nullopt;
-        leido.*GameState::campos[i] = qint16(valor);
+        leido.*GameState::campos[i] = std::int16_t(valor);
     }
     if (!EsLugar(leido.lugar))
         return std::nullopt;
     return leido;
 }
 
-void PonerCarpetaPartida(const QString& carpeta) { CarpetaPartida() = carpeta; }
-
 void Juego::Guardar()
 {
-    if (!CarpetaPartida().isEmpty())
-        QDir().mkpath(CarpetaPartida());
-    const QString ruta = RutaPartida();
-    // Held to the end: no other game's sweep takes our temporary file for
-    // the leftovers of a killed save.
-    const CerrojoCarpeta cerrojo(QFileInfo(ruta).absolutePath());
-    QSaveFile salida(ruta);
-    const QByteArray texto = TextoPartida(estado);
-    // QSaveFile commits a short write (a full disk) as if it were whole;
-    // flushing first catches it, and an uncommitted file is thrown away.
-    const bool guardada = salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size()
-                          && salida.flush() && salida.commit();
-    // A save killed halfway left its temporary file behind: gone now.
-    if (guardada && cerrojo.Tomado())
-        BorrarRestos(ruta);
-    ventana.AnadirLinea(guardada ? u"Partida guardada"_s : u"No se ha podido guardar la partida."_s);
+    const bool guardada = almacen.Guardar(TextoPartida(estado));
+    ventana.AnadirLinea(guardada ? historia.textos.guardada : historia.textos.noGuardada);
 }
 
 void Juego::Cargar()
 {
-    QFile entrada(RutaPartida());
     std::optional<GameState> leido;
-    if (AbrirFicheroNormal(entrada))
-        leido = LeerPartida(entrada);
+    if (const std::optional<std::string> texto = almacen.Leer())
+        leido = LeerPartida(*texto);
     if (!leido) {
-        ventana.AnadirLinea(
-            u"No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."_s);
+        ventana.AnadirLinea(historia.textos.noCargada);
         return;
     }
 
     estado = *leido;
     ventana.VaciarLista();
-    ventana.PonerOrdenes(QString());
+    ventana.PonerOrdenes({});
     MostrarFotosDelLugar();
 }

@@ -1,6 +1,7 @@
 #include "screens/final.h"
 
-#include "core/textos_final.h"
+#include "ui/cadenas.h"
+#include "world/textos_final.h"
 #include "ui/disposicion.h"
 #include "ui/trazos.h"
 
@@ -57,10 +58,9 @@ Final::Final(QWidget* padre) : Marco(padre)
     for (qsizetype i = 1; i < lineas.size(); ++i)
         lineas[i]->setObjectName(u"Line%1"_s.arg(i));
 
-    const QStringList textos = TextosFinal();
     for (qsizetype i = 0; i < qsizetype(renglones.size()); ++i) {
         const Renglon& r = renglones[i];
-        QLabel* etiqueta = Etiqueta(this, textos.value(i), Caja(240, r.arriba, r.ancho, r.alto), true);
+        QLabel* etiqueta = Etiqueta(this, DeJuego(TextosFinal.at(std::size_t(i))), Caja(240, r.arriba, r.ancho, r.alto), true);
         etiqueta->setObjectName(u"Label%1"_s.arg(i + 1));
         if (r.titular)
             etiqueta->setFont(Letra(u"MS Sans Serif"_s, 12, true));

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ventana_prueba.h"
+
 #include "core/juego.h"
-#include "texto/ventana_texto.h"
+#include "plataforma/fichero_partida.h"
+#include "world/historia.h"
 
 #include <QStringList>
 #include <QTest>
@@ -9,11 +12,12 @@
 #include <algorithm>
 #include <array>
 
-// A game over the terminal window, started as the window starts it or put
-// into a situation by hand, and driven by typed orders.
+// A game over the test window, saving to the file "partida", started as the
+// window starts it or put into a situation by hand, and driven by typed orders.
 struct Partida {
-    VentanaTexto ventana;
-    Juego juego{ventana};
+    VentanaPrueba ventana;
+    FicheroPartida fichero;
+    Juego juego{ventana, fichero, ElMonjeTalpin()};
 
     // "astilla=1 cayena=1" sets those fields, in the order of the saved game.
     static void Poner(GameState& estado, const QString& campos)

@@ -1,5 +1,5 @@
-#include "core/graficos.h"
-#include "core/lugares.h"
+#include "plataforma/graficos.h"
+#include "world/escenas.h"
 #include "screens/principal.h"
 #include "screens/sobre_autor.h"
 #include "ui/foto.h"
@@ -49,12 +49,15 @@ private slots:
         QTest::addColumn<QSize>("tamano");
 
         // Every picture that the table of places names, found as the game finds it.
-        for (qint16 lugar = Calle; lugar <= Dormitorio; ++lugar) {
-            const Fotos& fotos = FotosDe(Lugar(lugar));
-            QTest::newRow(qPrintable(fotos.lugar.toString())) << RutaGrafico(fotos.lugar.toString()) << kLugar;
-            if (!fotos.personaje.isEmpty())
-                QTest::newRow(qPrintable(fotos.personaje.toString()))
-                    << RutaGrafico(fotos.personaje.toString()) << kPersonaje;
+        const auto fila = [](std::u16string_view nombre, QSize tamano) {
+            const QString fichero = QString::fromStdU16String(std::u16string(nombre));
+            QTest::newRow(qPrintable(fichero))
+                << QString::fromStdString(RutaGrafico(fichero.toStdString())) << tamano;
+        };
+        for (const Escena& escena : Escenas) {
+            fila(escena.foto, kLugar);
+            if (!escena.fotoPersonaje.empty())
+                fila(escena.fotoPersonaje, kPersonaje);
         }
 
         const struct {

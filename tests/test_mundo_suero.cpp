@@ -1,6 +1,6 @@
 #include "partida_prueba.h"
 
-#include "core/textos_final.h"
+#include "world/textos_final.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -232,7 +232,9 @@ private slots:
         const QString t = u"TALPÍN: "_s;
         const QString c = u"FRAY CABRONUS: "_s;
         const QStringList etiquetas = {{}, {}, t, c, {}, t, c + u' ', t, c, {}, t, {}, {}};
-        const QStringList textos = TextosFinal();
+        QStringList textos;
+        for (std::u16string_view texto : TextosFinal)
+            textos << VentanaPrueba::Q(texto);
         QCOMPARE(textos.size(), etiquetas.size());
         QCOMPARE(textos.last(), u"The FiN"_s);
         for (qsizetype i = 0; i < textos.size(); ++i) {

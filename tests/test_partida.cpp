@@ -2,7 +2,6 @@
 
 #include "core/partida.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,13 +22,8 @@ namespace {
 const QString noCarga =
     u"No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."_s;
 
-std::optional<GameState> Leer(const QByteArray& texto)
-{
-    QBuffer buffer;
-    buffer.setData(texto);
-    buffer.open(QIODevice::ReadOnly);
-    return LeerPartida(buffer);
-}
+std::optional<GameState> Leer(std::string_view texto) { return LeerPartida(texto); }
+std::optional<GameState> Leer(const QByteArray& texto) { return LeerPartida(texto.toStdString()); }
 
 void Escribir(const QByteArray& texto)
 {
@@ -93,17 +87,17 @@ private slots:
     void bytesDeUnaPartidaNueva()
     {
         QCOMPARE(TextoPartida(GameState{.lugar = 1}),
-                 " 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
+                 std::string(" 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n"));
         QCOMPARE(TextoPartida(GameState{.lugar = 9, .astilla = -1, .ingredientes = 32767,
                                         .numeroPozo = -32768}),
-                 " 9 -1  0  0  0  0  0  0  0  0  0  32767  0  0  0 -32768 \r\n");
+                 std::string(" 9 -1  0  0  0  0  0  0  0  0  0  32767  0  0  0 -32768 \r\n"));
     }
 
     void idaYVuelta()
     {
         GameState estado;
-        qint16 valor = -3;
-        for (qint16 GameState::*campo : GameState::campos)
+        std::int16_t valor = -3;
+        for (std::int16_t GameState::*campo : GameState::campos)
             estado.*campo = valor++;
         estado.lugar = 6;
         QCOMPARE(Leer(TextoPartida(estado)), std::optional(estado));
@@ -162,7 +156,7 @@ private slots:
         // Through the button: nothing changes but the failure line below the list.
         Escribir(texto);
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.estado.hierro = 1;
         const GameState estado = juego.estado;
         ventana.ordenes = u"mirar pozo"_s;
@@ -183,7 +177,8 @@ private slots:
         Crear(u"partida.AbCdEf"_s, " 1  0 ");
         Crear(u"partida.QwErTy"_s, "");
         Crear(u"partida.XyZwVu"_s, " 3  1  1  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
-        const QStringList ajenos = {u"PARTIDA.abcdef"_s, u"partida.abc1ef"_s, u"partida.backup"_s,
+        Crear(u"partida.Ab12Ef"_s, " 1  0 ");
+        const QStringList ajenos = {u"PARTIDA.abcdef"_s, u"partida.abc-ef"_s, u"partida.backup"_s,
                                     u"partida.bak"_s, u"partida.copiaA"_s};
         Crear(ajenos[0], " 1  0 ");
         Crear(ajenos[1], " 1  0 ");
@@ -192,9 +187,8 @@ private slots:
         Crear(ajenos[4], QByteArray(200, ' '));
         QVERIFY(QDir().mkdir(u"partida.Carpet"_s));
 
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.Guardar();
         QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
         QStringList quedan = ajenos;
@@ -212,9 +206,8 @@ private slots:
         QCOMPARE(flock(carpeta, LOCK_EX), 0);
         Crear(u"partida.MnOpQr"_s, " 1  0 ");
 
-        VentanaTexto ventana;
-        Juego juego(ventana);
-        juego.Empezar();
+        Partida partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.Guardar();
         close(carpeta);
         QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
@@ -227,7 +220,7 @@ private slots:
     void sinFichero()
     {
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.Cargar();
         juego.Cargar();
         QCOMPARE(ventana.lista.size(), 3);
@@ -239,7 +232,7 @@ private slots:
     void guardarYCargar()
     {
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.estado = GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2};
         juego.Guardar();
         juego.Guardar();
@@ -265,7 +258,7 @@ private slots:
     {
         Escribir(" 3  0  1  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.Cargar();
         QCOMPARE(juego.estado.lugar, Garaje);
         QCOMPARE(ventana.image3, u"garaje.jpg"_s);
@@ -286,7 +279,7 @@ private slots:
     {
         Escribir("viejo");
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
 
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limite{};

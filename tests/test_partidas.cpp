@@ -8,7 +8,7 @@
 #include "partida_prueba.h"
 
 #include "core/coincide.h"
-#include "core/frases.h"
+#include "world/frases.h"
 #include "core/partida.h"
 
 #include <QDir>
@@ -64,7 +64,7 @@ Salida JugarTramo(const Tramo& tramo, const QStringList& entrada)
     QFile::link(QDir::current().absoluteFilePath(u"graficos"_s), carpeta.filePath(u"graficos"_s));
     if (tramo.guardada) {
         QFile partida(carpeta.filePath(u"partida"_s));
-        if (!partida.open(QIODevice::WriteOnly) || partida.write(TextoPartida(*tramo.guardada)) < 0)
+        if (!partida.open(QIODevice::WriteOnly) || partida.write(TextoPartida(*tramo.guardada).c_str()) < 0)
             return {};
     }
     return Jugar((entrada.join(u'\n') + u'\n').toUtf8(), carpeta.path());
@@ -118,7 +118,7 @@ private slots:
     {
         static const QRegularExpression lineaDeEstado(u"^(?:[ -]\\d+ ){16}$"_s);
         const QString estado = u":estado"_s;
-        std::array<QSet<qint16>, TablaFrases.size()> dicha;
+        std::array<QSet<std::int16_t>, TablaFrases.size()> dicha;
         for (const QString& fichero : Guiones()) {
             for (const Tramo& tramo : LeerGuion(fichero)) {
                 // The place each order is typed in, from an ":estado" just
@@ -133,16 +133,16 @@ private slots:
                         entrada << linea;
                 }
                 const Salida juego = JugarTramo(tramo, entrada);
-                QList<qint16> lugares;
+                QList<std::int16_t> lugares;
                 for (const QString& linea : juego.texto.split(u'\n'))
                     if (lineaDeEstado.match(linea).hasMatch())
-                        lugares << qint16(linea.section(u' ', 0, 0, QString::SectionSkipEmpty).toShort());
+                        lugares << std::int16_t(linea.section(u' ', 0, 0, QString::SectionSkipEmpty).toShort());
 
                 QVERIFY(lugares.size() <= ordenes.size());
                 for (qsizetype i = 0; i < lugares.size(); ++i) {
                     const auto fila = std::find_if(TablaFrases.begin(), TablaFrases.end(), [&](const Frase& f) {
                         return (f.lugar == Cualquiera || f.lugar == lugares[i])
-                               && Coincide(f.frase.toString(), ordenes[i]);
+                               && Coincide(f.frase, ordenes[i].toStdU16String());
                     });
                     if (fila != TablaFrases.end())
                         dicha[fila - TablaFrases.begin()].insert(lugares[i]);
@@ -152,7 +152,7 @@ private slots:
         QStringList nunca;
         for (std::size_t i = 0; i < dicha.size(); ++i)
             if (dicha[i].size() < (TablaFrases[i].lugar == Cualquiera ? 2 : 1))
-                nunca << u"row %1 «%2» in %3"_s.arg(i + 1).arg(TablaFrases[i].frase)
+                nunca << u"row %1 «%2» in %3"_s.arg(i + 1).arg(VentanaPrueba::Q(TablaFrases[i].frase))
                              .arg(TablaFrases[i].lugar == Cualquiera ? u"every place"_s
                                                                      : u"place %1"_s.arg(TablaFrases[i].lugar));
         QVERIFY2(nunca.isEmpty(), qPrintable(nunca.join(u", "_s)));

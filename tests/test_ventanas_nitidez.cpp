@@ -2,7 +2,7 @@
 // exists, and always at the size of the 1x picture.
 #include "ventanas_prueba.h"
 
-#include "core/graficos.h"
+#include "plataforma/graficos.h"
 
 #include <QLabel>
 
@@ -28,7 +28,7 @@ private slots:
         QCOMPARE(image3->pixmap().size(), QSize(20, 40));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 2);
 
-        juego.CargarImagen(Imagen::Lugar, u"pozo.jpg"_s);
+        juego.CargarImagen(Imagen::Lugar, u"pozo.jpg");
         QCOMPARE(image3->size(), QSize(30, 10));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
     }
@@ -45,16 +45,16 @@ private slots:
         QImage(60, 60, QImage::Format_RGB32).save(instalada.filePath(u"reja@2x.jpg"_s));
         QImage(40, 10, QImage::Format_RGB32).save(instalada.filePath(u"Cuarto.jpg"_s));
         QImage(80, 20, QImage::Format_RGB32).save(instalada.filePath(u"cuarto@2x.jpg"_s));
-        AnadirCarpetaGraficos(instalada.path());
+        AnadirCarpetaGraficos(instalada.path().toStdString());
 
         Primero juego;
         juego.show();
         auto* image3 = juego.findChild<QLabel*>(u"Image3"_s);
-        juego.CargarImagen(Imagen::Lugar, u"reja.jpg"_s);
+        juego.CargarImagen(Imagen::Lugar, u"reja.jpg");
         QCOMPARE(image3->pixmap().size(), QSize(10, 20));
         QCOMPARE(image3->pixmap().devicePixelRatio(), 1);
 
-        juego.CargarImagen(Imagen::Lugar, u"cuarto.jpg"_s);
+        juego.CargarImagen(Imagen::Lugar, u"cuarto.jpg");
         QCOMPARE(image3->size(), QSize(40, 10));
         QCOMPARE(image3->pixmap().size(), QSize(80, 20));
     }

@@ -9,7 +9,7 @@ private slots:
     void descripcionYSalidas()
     {
         Partida partida(Cocina);
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"coger hierro"_s;
         juego.DescribirLugar();
         juego.DescribirLugar();
@@ -42,7 +42,7 @@ private slots:
     void fueraDeLaCasa()
     {
         Partida partida(GameState{.lugar = 12});
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         ventana.lista = QStringList{u"antes"_s};
         ventana.ordenes = u"algo"_s;
         juego.DescribirLugar();
@@ -86,7 +86,7 @@ private slots:
         QFETCH(GameState, estado);
         QFETCH(QStringList, lineas);
         Partida partida(estado);
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
         juego.Objetos();
         QCOMPARE(ventana.lista, QStringList{u"OBJETOS:"_s} + lineas);
@@ -97,7 +97,7 @@ private slots:
     void verbos()
     {
         Partida partida;
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
         ventana.cursor = 11;
         juego.PulsarVerbo(Verbo::Mirar);
@@ -143,7 +143,7 @@ private slots:
     void personajeSinOrden()
     {
         Partida partida(Calle);
-        auto& [ventana, juego] = partida;
+        auto& [ventana, fichero, juego] = partida;
         juego.PulsarPersonaje();
         QCOMPARE(ventana.ordenes, u"Fray Cabronus "_s);
         juego.PulsarPersonaje();

@@ -3,22 +3,24 @@
 #include "texto/ayuda.h"
 
 #include "core/partida.h"
-#include "core/textos_final.h"
+#include "core/utf8.h"
+#include "world/historia.h"
+#include "world/textos_final.h"
 
+#include <algorithm>
 #include <ostream>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-void Escribir(std::ostream& salida, const QString& linea)
+void Escribir(std::ostream& salida, std::u16string_view linea)
 {
-    salida << linea.toStdString() << '\n';
+    salida << Utf8(linea) << '\n';
 }
 
-void Escribir(std::ostream& salida, const QStringList& lineas)
+template <typename Lineas>
+void EscribirTodas(std::ostream& salida, const Lineas& lineas)
 {
-    for (const QString& linea : lineas)
+    for (std::u16string_view linea : lineas)
         Escribir(salida, linea);
 }
 
@@ -46,19 +48,20 @@ const Pulsacion pulsaciones[] = {
 
 } // namespace
 
-Terminal::Terminal() : juego(ventana)
+Terminal::Terminal() : juego(ventana, partida, ElMonjeTalpin())
 {
     juego.Empezar();
 }
 
-bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& errores)
+bool Terminal::Ejecutar(std::string_view entrada, std::ostream& salida, std::ostream& errores)
 {
-    if (linea.endsWith(u'\r'))
-        linea.chop(1);
+    std::u16string linea = Utf16(entrada);
+    if (linea.ends_with(u'\r'))
+        linea.pop_back();
 
     bool mostrarLista = true;
-    if (linea.startsWith(u':')) {
-        mostrarLista = Comando(linea.sliced(1), salida, errores);
+    if (linea.starts_with(u':')) {
+        mostrarLista = Comando(std::u16string_view(linea).substr(1), salida, errores);
     } else {
         // Typed into the box, then Enter.
         ventana.ordenes = linea;
@@ -67,54 +70,56 @@ bool Terminal::Ejecutar(QString linea, std::ostream& salida, std::ostream& error
     }
 
     if (ventana.final)
-        Escribir(salida, TextosFinal());
-    else if (!ventana.despedida.isEmpty())
+        EscribirTodas(salida, TextosFinal);
+    else if (!ventana.despedida.empty())
         Escribir(salida, ventana.despedida);
     else if (mostrarLista)
-        Escribir(salida, ventana.lista);
+        EscribirTodas(salida, ventana.lista);
     salida << std::endl;
-    return !ventana.final && ventana.despedida.isEmpty();
+    return !ventana.final && ventana.despedida.empty();
 }
 
 void Terminal::MostrarLista(std::ostream& salida) const
 {
-    Escribir(salida, ventana.lista);
+    EscribirTodas(salida, ventana.lista);
     salida << std::endl;
 }
 
-bool Terminal::Comando(const QString& comando, std::ostream& salida, std::ostream& errores)
+bool Terminal::Comando(std::u16string_view comando, std::ostream& salida, std::ostream& errores)
 {
+    const std::string nombre = Utf8(comando);
     for (const Pulsacion& pulsacion : pulsaciones) {
-        if (comando == QLatin1StringView(pulsacion.nombre)) {
+        if (nombre == pulsacion.nombre) {
             pulsacion.hacer(juego);
             return true;
         }
     }
-    if (comando == u"personaje"_s) {
+    if (comando == u"personaje") {
         // A hidden picture takes no clicks.
         if (ventana.personajeVisible)
             juego.PulsarPersonaje();
         return true;
     }
-    const QString escribir = u"escribir "_s;
-    if (comando == escribir.trimmed() || comando.startsWith(escribir)) {
-        ventana.InsertarOrdenes(comando.sliced(qMin(comando.size(), escribir.size())));
+    constexpr std::u16string_view escribir = u"escribir ";
+    if (comando == escribir.substr(0, escribir.size() - 1) || comando.starts_with(escribir)) {
+        ventana.InsertarOrdenes(comando.substr(std::min(comando.size(), escribir.size())));
         return true;
     }
-    if (comando == u"estado"_s) {
-        Escribir(salida, QString::fromLatin1(TextoPartida(juego.estado).chopped(2)));
-        Escribir(salida, u"Image3: "_s + ventana.image3);
-        Escribir(salida, !ventana.personajeVisible ? u"Image2: oculta"_s
-                         : ventana.image2.isEmpty() ? u"Image2: (inicial)"_s
-                                                    : u"Image2: "_s + ventana.image2);
-        Escribir(salida, u"ordenes: "_s + ventana.ordenes);
+    if (comando == u"estado") {
+        const std::string partida = TextoPartida(juego.estado);
+        salida << partida.substr(0, partida.size() - 2) << '\n';
+        Escribir(salida, u"Image3: " + ventana.image3);
+        Escribir(salida, !ventana.personajeVisible ? u"Image2: oculta"
+                         : ventana.image2.empty()  ? u"Image2: (inicial)"
+                                                   : u"Image2: " + ventana.image2);
+        Escribir(salida, u"ordenes: " + ventana.ordenes);
         return false;
     }
-    if (comando == u"ayuda"_s) {
+    if (comando == u"ayuda") {
         EscribirAyuda(salida);
         return false;
     }
-    errores << "talpin-texto: orden desconocida «:" << comando.toStdString()
-            << "»; escribe :ayuda para ver la lista" << std::endl;
+    errores << "talpin-texto: orden desconocida «:" << nombre << "»; escribe :ayuda para ver la lista"
+            << std::endl;
     return true;
 }

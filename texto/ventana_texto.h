@@ -2,28 +2,30 @@
 
 #include "core/ventana.h"
 
-#include <QStringList>
+#include <cstddef>
+#include <string>
+#include <vector>
 
 // The game window as a terminal sees it: the list, the command box with its
 // caret, and the names of the pictures shown.
 class VentanaTexto final : public Ventana {
 public:
     void VaciarLista() override;
-    void AnadirLinea(const QString& linea) override;
-    QString LeerOrdenes() const override;
-    void PonerOrdenes(const QString& texto) override;
-    void InsertarOrdenes(const QString& texto) override;
-    void CargarImagen(Imagen imagen, const QString& fichero) override;
+    void AnadirLinea(std::u16string_view linea) override;
+    std::u16string LeerOrdenes() const override;
+    void PonerOrdenes(std::u16string_view texto) override;
+    void InsertarOrdenes(std::u16string_view texto) override;
+    void CargarImagen(Imagen imagen, std::u16string_view fichero) override;
     void MostrarPersonaje(bool visible) override;
     void MostrarFinal() override;
-    void Despedirse(const QString& despedida) override;
+    void Despedirse(std::u16string_view despedida) override;
 
-    QStringList lista;
-    QString ordenes;
-    qsizetype cursor = 0;
-    QString image3;
-    QString image2; // empty while it shows the stored picture
+    std::vector<std::u16string> lista;
+    std::u16string ordenes;
+    std::size_t cursor = 0;
+    std::u16string image3;
+    std::u16string image2; // empty while it shows the stored picture
     bool personajeVisible = true;
     bool final = false;
-    QString despedida; // set by Esc
+    std::u16string despedida; // set by Esc
 };

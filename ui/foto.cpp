@@ -1,12 +1,12 @@
 #include "ui/foto.h"
 
-#include "core/ficheros.h"
-#include "core/graficos.h"
+#include "plataforma/graficos.h"
 #include "ui/accesible.h"
+#include "ui/cadenas.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -19,17 +19,18 @@ namespace {
 // The width of the focus mark, in pixels.
 constexpr qreal anchoMarca = 3;
 
-// The picture at `ruta`, or a null one. Its size is read from the header
-// first, so an outsized picture is never decoded.
+// The picture at `ruta`, or a null one. A file's size is read from its
+// header first, so an outsized picture is never decoded; the program's own
+// pictures are known.
 QPixmap Leer(const QString& ruta)
 {
-    QFile fichero(ruta);
-    if (!AbrirFicheroNormal(fichero))
+    if (ruta.startsWith(u':'))
+        return QPixmap(ruta);
+    const std::optional<std::string> datos = LeerImagen(Ruta(ruta));
+    if (!datos)
         return {};
-    QImageReader lector(&fichero);
-    if (!TamanoAdmisible(lector.size()))
-        return {};
-    return QPixmap::fromImage(lector.read());
+    return QPixmap::fromImage(
+        QImage::fromData(reinterpret_cast<const uchar*>(datos->data()), int(datos->size()), "JPEG"));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "ui/primero.h"
 
-#include "core/graficos.h"
-#include "core/lugares.h"
+#include "plataforma/graficos.h"
+#include "ui/cadenas.h"
 #include "ui/disposicion.h"
 #include "ui/foto.h"
 #include "ui/trazos.h"
+#include "world/historia.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -17,7 +18,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Primero::Primero(QWidget* padre) : Marco(padre), juego(*this)
+Primero::Primero(QWidget* padre) : Marco(padre), juego(*this, partida, ElMonjeTalpin())
 {
     setObjectName(u"Primero"_s);
     setWindowTitle(u"El monje Talpín"_s);
@@ -195,9 +196,9 @@ void Primero::VaciarLista()
     Avisar();
 }
 
-void Primero::AnadirLinea(const QString& linea)
+void Primero::AnadirLinea(std::u16string_view linea)
 {
-    List1->addItem(linea);
+    List1->addItem(DeJuego(linea));
     Avisar();
 }
 
@@ -228,33 +229,35 @@ void Primero::Anunciar()
     }
 }
 
-QString Primero::LeerOrdenes() const { return ordenes->text(); }
+std::u16string Primero::LeerOrdenes() const { return AlJuego(ordenes->text()); }
 
-void Primero::PonerOrdenes(const QString& texto)
+void Primero::PonerOrdenes(std::u16string_view texto)
 {
-    ordenes->setText(texto);
+    ordenes->setText(DeJuego(texto));
     ordenes->setCursorPosition(0);
 }
 
-void Primero::InsertarOrdenes(const QString& texto) { ordenes->insert(texto); }
+void Primero::InsertarOrdenes(std::u16string_view texto) { ordenes->insert(DeJuego(texto)); }
 
-void Primero::CargarImagen(Imagen imagen, const QString& fichero)
+void Primero::CargarImagen(Imagen imagen, std::u16string_view nombre)
 {
     Foto* foto = imagen == Imagen::Personaje ? Image2 : Image3;
-    const QString ruta = RutaGrafico(fichero);
+    const QString fichero = DeJuego(nombre);
+    const QString ruta = DeRuta(RutaGrafico(Ruta(fichero)));
     // The double-size twin is looked for only where the screen can show it,
     // and beside its picture: a replaced picture must not get the old twin.
-    const QString doble =
-        foto->devicePixelRatioF() > 1 && !ruta.isEmpty() ? RutaJunto(ruta, NombreDoble(fichero)) : QString();
+    const QString doble = foto->devicePixelRatioF() > 1 && !ruta.isEmpty()
+                              ? DeRuta(RutaJunto(Ruta(ruta), Ruta(NombreDoble(fichero))))
+                              : QString();
     foto->Cargar(ruta.isEmpty() ? u"graficos/"_s + fichero : ruta, doble);
     NombrarFotos();
 }
 
 void Primero::NombrarFotos()
 {
-    Image3->setAccessibleName(NombreDe(juego.estado.lugar).toString());
+    Image3->setAccessibleName(DeJuego(juego.NombreLugar()));
     // Where nobody stands the hidden picture keeps its last character.
-    const QString personaje = juego.NombrePersonaje();
+    const QString personaje = DeJuego(juego.NombrePersonaje());
     if (!personaje.isEmpty())
         Image2->setAccessibleName(personaje);
 }
@@ -263,9 +266,9 @@ void Primero::MostrarPersonaje(bool visible) { Image2->setVisible(visible); }
 
 void Primero::MostrarFinal() { emit ganado(); }
 
-void Primero::Despedirse(const QString& despedida)
+void Primero::Despedirse(std::u16string_view despedida)
 {
-    QMessageBox adios(QMessageBox::Warning, u"Salir"_s, despedida, QMessageBox::Ok, this);
+    QMessageBox adios(QMessageBox::Warning, u"Salir"_s, DeJuego(despedida), QMessageBox::Ok, this);
     adios.exec();
     emit terminar();
 }

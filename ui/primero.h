@@ -2,6 +2,7 @@
 
 #include "core/juego.h"
 #include "core/ventana.h"
+#include "plataforma/fichero_partida.h"
 #include "ui/historial.h"
 #include "ui/marco.h"
 
@@ -17,17 +18,21 @@ class Primero final : public Marco, public Ventana {
 public:
     explicit Primero(QWidget* padre = nullptr);
 
+private:
+    FicheroPartida partida;
+
+public:
     Juego juego;
 
     void VaciarLista() override;
-    void AnadirLinea(const QString& linea) override;
-    QString LeerOrdenes() const override;
-    void PonerOrdenes(const QString& texto) override;
-    void InsertarOrdenes(const QString& texto) override;
-    void CargarImagen(Imagen imagen, const QString& fichero) override;
+    void AnadirLinea(std::u16string_view linea) override;
+    std::u16string LeerOrdenes() const override;
+    void PonerOrdenes(std::u16string_view texto) override;
+    void InsertarOrdenes(std::u16string_view texto) override;
+    void CargarImagen(Imagen imagen, std::u16string_view nombre) override;
     void MostrarPersonaje(bool visible) override;
     void MostrarFinal() override;
-    void Despedirse(const QString& despedida) override;
+    void Despedirse(std::u16string_view despedida) override;
 
 signals:
     void menuPrincipal();

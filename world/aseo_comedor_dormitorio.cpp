@@ -1,89 +1,93 @@
+#include "world/acciones.h"
+
 #include "core/juego.h"
 
-using namespace Qt::Literals::StringLiterals;
-
-void Juego::CogerJabon()
+void CogerJabon(Juego& juego)
 {
-    Responder({u"He cogido el jabón líquido, de los muchos botes que había"});
-    estado.jabon = 1;
+    juego.Responder({u"He cogido el jabón líquido, de los muchos botes que había"});
+    juego.estado.jabon = 1;
 }
 
-void Juego::MirarJabon()
+void MirarJabon(Juego& juego)
 {
-    ResponderSegun(estado.jabon, u"No tengo ningún jabón, a pesar de que me huelen los sobacos",
+    juego.ResponderSegun(juego.estado.jabon, u"No tengo ningún jabón, a pesar de que me huelen los sobacos",
                    u"Es un pequeño bote de jabón líquido");
 }
 
+namespace {
+
 // One pour into the jug. Every pour counts, also of an object had again,
 // so the serum is told only on the pour that makes exactly three.
-void Juego::Verter(qint16& objeto, QStringView vertido, QStringView yaVertido)
+void Verter(Juego& juego, std::int16_t& objeto, std::u16string_view vertido, std::u16string_view yaVertido)
 {
-    ventana.VaciarLista();
+    juego.ventana.VaciarLista();
     if (objeto == 1) {
-        ++estado.ingredientes;
-        ventana.AnadirLinea(vertido.toString());
+        ++juego.estado.ingredientes;
+        juego.ventana.AnadirLinea(vertido);
         objeto = 2;
-        if (estado.ingredientes == 3)
-            ventana.AnadirLinea(u"¡Ya tengo el suero de la verdad! Hostias, cómo apesta ... Lo meteré en la jabonera."_s);
+        if (juego.estado.ingredientes == 3)
+            juego.ventana.AnadirLinea(u"¡Ya tengo el suero de la verdad! Hostias, cómo apesta ... Lo meteré en la jabonera.");
     } else if (objeto == 2) {
-        ventana.AnadirLinea(yaVertido.toString());
+        juego.ventana.AnadirLinea(yaVertido);
     } else {
-        ventana.AnadirLinea(u"No tengo de eso."_s);
+        juego.ventana.AnadirLinea(u"No tengo de eso.");
     }
-    ventana.PonerOrdenes(QString());
+    juego.ventana.PonerOrdenes({});
 }
 
-void Juego::TirarManzana()
+} // namespace
+
+void TirarManzana(Juego& juego)
 {
-    Verter(estado.manzana, u"He tirado la asquerosa manzana podrida en el botijo.",
+    Verter(juego, juego.estado.manzana, u"He tirado la asquerosa manzana podrida en el botijo.",
            u"Ya he tirado la manzana.");
 }
 
-void Juego::TirarSalfuman()
+void TirarSalfuman(Juego& juego)
 {
-    Verter(estado.salfuman, u"He vaciado el salfumán en el botijo. ¡Joder, qué peste echa esta mierda!",
+    Verter(juego, juego.estado.salfuman, u"He vaciado el salfumán en el botijo. ¡Joder, qué peste echa esta mierda!",
            u"Ya he vaciado la botella de salfumán.");
 }
 
-void Juego::TirarJabon()
+void TirarJabon(Juego& juego)
 {
-    Verter(estado.jabon, u"He tirado el jabón líquido al botijo. ¡Qué olor a rosas silvestres!",
+    Verter(juego, juego.estado.jabon, u"He tirado el jabón líquido al botijo. ¡Qué olor a rosas silvestres!",
            u"Ya no me queda más jabón, lo he tirado al botijo.");
 }
 
-void Juego::MirarBotijo()
+void MirarBotijo(Juego& juego)
 {
-    Responder({u"Está lleno de agua ... y no pienso beber"});
+    juego.Responder({u"Está lleno de agua ... y no pienso beber"});
 }
 
 // The recipe is found again on every look.
-void Juego::MirarArmarioDormitorio()
+void MirarArmarioDormitorio(Juego& juego)
 {
-    Responder({u"Hay una receta que expone los ingredientes para hacer un suero de la verdad, la cogeré ..."});
-    estado.receta = 1;
+    juego.Responder({u"Hay una receta que expone los ingredientes para hacer un suero de la verdad, la cogeré ..."});
+    juego.estado.receta = 1;
 }
 
-void Juego::MirarMuneco()
+void MirarMuneco(Juego& juego)
 {
-    Responder({u"¡Que muñeco más feo!"});
+    juego.Responder({u"¡Que muñeco más feo!"});
 }
 
-void Juego::UsarMuneco()
+void UsarMuneco(Juego& juego)
 {
-    Responder({u"¿Qué pretendes que haga con el ... ?"});
+    juego.Responder({u"¿Qué pretendes que haga con el ... ?"});
 }
 
-void Juego::CogerMuneco()
+void CogerMuneco(Juego& juego)
 {
-    Responder({u"Mejor lo dejo ahí, no me serviría para nada ..."});
+    juego.Responder({u"Mejor lo dejo ahí, no me serviría para nada ..."});
 }
 
-void Juego::MirarReceta()
+void MirarReceta(Juego& juego)
 {
-    if (estado.receta == 0) {
-        Responder({u"No tengo ninguna receta ..."});
-    } else if (estado.receta == 1) {
-        Responder({
+    if (juego.estado.receta == 0) {
+        juego.Responder({u"No tengo ninguna receta ..."});
+    } else if (juego.estado.receta == 1) {
+        juego.Responder({
             u"Dice así:",
             u"- Receta para hacer suero de la verdad:",
             u"1. Agua.",
@@ -94,22 +98,22 @@ void Juego::MirarReceta()
             u"Esta receta ha salido de las manos del indio 'Lalaprudu', el cual era muy sabio con la magia.",
         });
     } else {
-        Responder({});
+        juego.Responder({});
     }
 }
 
-void Juego::MirarSalfuman()
+void MirarSalfuman(Juego& juego)
 {
-    ResponderSegun(estado.salfuman, u"No gasto de eso", u"Pues simplemente una botella de salfumán");
+    juego.ResponderSegun(juego.estado.salfuman, u"No gasto de eso", u"Pues simplemente una botella de salfumán");
 }
 
 // The call needs the phone, the number from the well and the recipe; the
 // battery lasts one call, until the number is looked up again.
-void Juego::UsarMovil()
+void UsarMovil(Juego& juego)
 {
-    if (estado.numeroPozo == 1 && estado.movil == 1) {
-        if (estado.receta == 1) {
-            Responder({
+    if (juego.estado.numeroPozo == 1 && juego.estado.movil == 1) {
+        if (juego.estado.receta == 1) {
+            juego.Responder({
                 u"TELÉFONO: Reparto a domicilio, ¡servimos a la velocidad de la luz! ¿Qué desea?",
                 u"TALPÍN: Eh ... ¿son ustedes de esos que lo traen en menos de un segundo?",
                 u"TELÉFONO: Sí, por supuesto. ¿Qué desea comprar?",
@@ -123,29 +127,29 @@ void Juego::UsarMovil()
                 u"TELÉFONO: Esto es un servicio a la velocidad de la luz: mire en OBJETOS y verá que ya lo tiene.",
                 u"TALPÍN: ¡Joder, cómo me impresionan estos inventos modernos!",
             });
-            estado.salfuman = 1;
-            estado.numeroPozo = 2;
+            juego.estado.salfuman = 1;
+            juego.estado.numeroPozo = 2;
         } else {
-            Responder({u"Mejor no llamo aún al número del pozo, no sabría qué coño decir. Ya llamaré cuando tenga algo."});
+            juego.Responder({u"Mejor no llamo aún al número del pozo, no sabría qué coño decir. Ya llamaré cuando tenga algo."});
         }
-    } else if (estado.numeroPozo == 2) {
-        Responder({u"¡Me cago en el puto móvil, se ha quedado sin batería con una sola llamada!"});
-    } else if (estado.movil == 0) {
-        Responder({u"No tengo ningún móvil"});
-    } else if (estado.movil == 1) {
-        Responder({u"Mejor, llamaré más tarde ..."});
+    } else if (juego.estado.numeroPozo == 2) {
+        juego.Responder({u"¡Me cago en el puto móvil, se ha quedado sin batería con una sola llamada!"});
+    } else if (juego.estado.movil == 0) {
+        juego.Responder({u"No tengo ningún móvil"});
+    } else if (juego.estado.movil == 1) {
+        juego.Responder({u"Mejor, llamaré más tarde ..."});
     } else {
-        Responder({});
+        juego.Responder({});
     }
 }
 
-void Juego::Suero()
+void Suero(Juego& juego)
 {
-    if (estado.ingredientes == 3) {
-        Responder({});
-        ventana.MostrarFinal();
+    if (juego.estado.ingredientes == 3) {
+        juego.Responder({});
+        juego.ventana.MostrarFinal();
     } else {
         // Not ready yet: the same answer as an order not understood.
-        NoEntendido();
+        juego.NoEntendido();
     }
 }

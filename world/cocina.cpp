@@ -1,10 +1,10 @@
+#include "world/acciones.h"
+
 #include "core/juego.h"
 
-using namespace Qt::Literals::StringLiterals;
-
-void Juego::HablarFraySupremus()
+void HablarFraySupremus(Juego& juego)
 {
-    Responder({
+    juego.Responder({
         u"TALPÍN: Ya estamos aquí Cabronus y yo.",
         u"FRAY SUPREMUS: Bien. Entonces Fray Cabronus vigilará en la calle, y tú aquí dentro.",
         u"TALPÍN: ¿Y cuánto tiempo vamos a tener que seguir así?",
@@ -15,14 +15,14 @@ void Juego::HablarFraySupremus()
     });
 }
 
-void Juego::MirarFraySupremus()
+void MirarFraySupremus(Juego& juego)
 {
-    Responder({u"Es el jefe, y está amenazado de muerte ..."});
+    juego.Responder({u"Es el jefe, y está amenazado de muerte ..."});
 }
 
-void Juego::MentirFraySupremus()
+void MentirFraySupremus(Juego& juego)
 {
-    Responder({
+    juego.Responder({
         u"TALPÍN: ¿Sabía usted que el tres por ciento de los apóstoles tomaba cocaína?",
         u"FRAY SUPREMUS: ¡¿Pero qué acabas de decir?!",
         u"TALPÍN: Pues eso, que eran todos unos putos yonquis.",
@@ -33,101 +33,101 @@ void Juego::MentirFraySupremus()
 
 // The three tests are independent: with the spicy splinter both the
 // complaint and the itch are told.
-void Juego::UsarAstillaFraySupremus()
+void UsarAstillaFraySupremus(Juego& juego)
 {
-    ventana.VaciarLista();
-    if (estado.astilla == 0)
-        ventana.AnadirLinea(u"¿No crees que necesitaría la astilla?"_s);
-    if (estado.astilla == 1) {
-        ventana.AnadirLinea(u"FRAY SUPREMUS: ¡Hostias! ¡Me has pinchado!"_s);
-        ventana.AnadirLinea(u"TALPÍN: Relájese, la astilla estaba desinfectada ... o eso espero."_s);
+    juego.ventana.VaciarLista();
+    if (juego.estado.astilla == 0)
+        juego.ventana.AnadirLinea(u"¿No crees que necesitaría la astilla?");
+    if (juego.estado.astilla == 1) {
+        juego.ventana.AnadirLinea(u"FRAY SUPREMUS: ¡Hostias! ¡Me has pinchado!");
+        juego.ventana.AnadirLinea(u"TALPÍN: Relájese, la astilla estaba desinfectada ... o eso espero.");
     }
-    if (estado.astillaPicante == 1) {
-        ventana.AnadirLinea(u"FRAY SUPREMUS: ¡Me cago en tu madre, cabrón! ¡Cómo pica! Me voy a curar esto ahora mismo."_s);
-        ventana.AnadirLinea(u"TALPÍN: Lo he hecho para que se largara y me dejase pasar."_s);
-        ventana.AnadirLinea(u"FRAY SUPREMIS: Si querías pasar, sólo tenías que decirlo."_s);
-        ventana.AnadirLinea(u"TALPÍN: ¡Coño!"_s);
-        ventana.MostrarPersonaje(false);
-        estado.supremusPinchado = 1;
+    if (juego.estado.astillaPicante == 1) {
+        juego.ventana.AnadirLinea(u"FRAY SUPREMUS: ¡Me cago en tu madre, cabrón! ¡Cómo pica! Me voy a curar esto ahora mismo.");
+        juego.ventana.AnadirLinea(u"TALPÍN: Lo he hecho para que se largara y me dejase pasar.");
+        juego.ventana.AnadirLinea(u"FRAY SUPREMIS: Si querías pasar, sólo tenías que decirlo.");
+        juego.ventana.AnadirLinea(u"TALPÍN: ¡Coño!");
+        juego.ventana.MostrarPersonaje(false);
+        juego.estado.supremusPinchado = 1;
     }
-    ventana.PonerOrdenes(QString());
+    juego.ventana.PonerOrdenes({});
 }
 
-void Juego::MirarPuertaIzquierda()
+void MirarPuertaIzquierda(Juego& juego)
 {
-    Responder({u"No logro ver lo que hay detrás de esa puerta"});
+    juego.Responder({u"No logro ver lo que hay detrás de esa puerta"});
 }
 
-void Juego::UsarPuertaCocina()
+void UsarPuertaCocina(Juego& juego)
 {
-    if (estado.supremusPinchado == 0) {
-        Responder({u"Mientras él esté aquí delante, no me dejará dotorear en su casa ..."});
-    } else if (estado.supremusPinchado == 1) {
-        estado.lugar = SegundaCocina;
-        MostrarFotosDelLugar();
-        Responder({u"¡Hostias, la casa tiene una segunda cocina! Está claro que esto es un juego ..."});
+    if (juego.estado.supremusPinchado == 0) {
+        juego.Responder({u"Mientras él esté aquí delante, no me dejará dotorear en su casa ..."});
+    } else if (juego.estado.supremusPinchado == 1) {
+        juego.estado.lugar = SegundaCocina;
+        juego.MostrarFotosDelLugar();
+        juego.Responder({u"¡Hostias, la casa tiene una segunda cocina! Está claro que esto es un juego ..."});
     } else {
-        Responder({});
+        juego.Responder({});
     }
 }
 
-void Juego::MirarChimenea()
+void MirarChimenea(Juego& juego)
 {
-    ResponderSegun(estado.hierro, u"Hay un hierro ahí dentro ...",
+    juego.ResponderSegun(juego.estado.hierro, u"Hay un hierro ahí dentro ...",
                    u"Sólo hay cenizas ... Mmm ... unas salchichitas ...");
 }
 
-void Juego::CogerHierro()
+void CogerHierro(Juego& juego)
 {
-    estado.hierro = 1;
-    Responder({u"He cogido el hierro"});
+    juego.estado.hierro = 1;
+    juego.Responder({u"He cogido el hierro"});
 }
 
-void Juego::MirarArmarioCocina()
+void MirarArmarioCocina(Juego& juego)
 {
-    Responder({u"¡Guau!, unos guantes de latex, siempre me gustaron ..."});
+    juego.Responder({u"¡Guau!, unos guantes de latex, siempre me gustaron ..."});
 }
 
-void Juego::CogerGuantes()
+void CogerGuantes(Juego& juego)
 {
-    estado.guantes = 1;
-    Responder({u"Ya he cogido los guantes ..."});
+    juego.estado.guantes = 1;
+    juego.Responder({u"Ya he cogido los guantes ..."});
 }
 
-void Juego::MirarExpositor()
+void MirarExpositor(Juego& juego)
 {
-    ResponderSegun(estado.cayena, u"Las hay de tres clases: Pimienta negra molida, anís en grano y cayena molida",
+    juego.ResponderSegun(juego.estado.cayena, u"Las hay de tres clases: Pimienta negra molida, anís en grano y cayena molida",
                    u"Sólo hay de pimienta negra molida y anís en grano, no creo que las necesite");
 }
 
-void Juego::CogerCayena()
+void CogerCayena(Juego& juego)
 {
-    estado.cayena = 1;
-    Responder({u"He cogido la cayena molida"});
+    juego.estado.cayena = 1;
+    juego.Responder({u"He cogido la cayena molida"});
 }
 
-void Juego::MirarHierro()
+void MirarHierro(Juego& juego)
 {
-    ResponderSegun(estado.hierro, u"No gasto de eso",
+    juego.ResponderSegun(juego.estado.hierro, u"No gasto de eso",
                    u"Es un hierro largo, casi tan largo como mi sonrisa ... ya me entiendes, ¿eh?");
 }
 
-void Juego::MirarCayena()
+void MirarCayena(Juego& juego)
 {
-    ResponderSegun(estado.cayena, u"No gasto de eso", u"Es un bote de cayena molida, y pica mucho");
+    juego.ResponderSegun(juego.estado.cayena, u"No gasto de eso", u"Es un bote de cayena molida, y pica mucho");
 }
 
-void Juego::MirarGuantes()
+void MirarGuantes(Juego& juego)
 {
-    ResponderSegun(estado.guantes, u"No gasto de eso", u"Son unos guantes, para no ensuciarme las manos");
+    juego.ResponderSegun(juego.estado.guantes, u"No gasto de eso", u"Son unos guantes, para no ensuciarme las manos");
 }
 
-void Juego::UsarAstillaCayena()
+void UsarAstillaCayena(Juego& juego)
 {
-    if (estado.astilla == 1 && estado.cayena == 1) {
-        estado.astillaPicante = 1;
-        Responder({u"Ahora, la astilla tiene un toque de picante ..."});
+    if (juego.estado.astilla == 1 && juego.estado.cayena == 1) {
+        juego.estado.astillaPicante = 1;
+        juego.Responder({u"Ahora, la astilla tiene un toque de picante ..."});
     } else {
-        Responder({u"¿¿Que dices??"});
+        juego.Responder({u"¿¿Que dices??"});
     }
 }

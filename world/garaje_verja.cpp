@@ -1,56 +1,58 @@
+#include "world/acciones.h"
+
 #include "core/juego.h"
 
-void Juego::CogerArena()
+void CogerArena(Juego& juego)
 {
-    Responder({u"¡No quiero mancharme las manos de arena!"});
+    juego.Responder({u"¡No quiero mancharme las manos de arena!"});
 }
 
-void Juego::MirarArena()
+void MirarArena(Juego& juego)
 {
-    Responder({u"Odiaría meter ahí cualquier parte de mi preciosa carne, y menos la más preciosa ..."});
+    juego.Responder({u"Odiaría meter ahí cualquier parte de mi preciosa carne, y menos la más preciosa ..."});
 }
 
-void Juego::UsarArena()
+void UsarArena(Juego& juego)
 {
-    ResponderSegun(estado.guantes, u"¡No quiero manchar mis manos de terciopelo!",
+    juego.ResponderSegun(juego.estado.guantes, u"¡No quiero manchar mis manos de terciopelo!",
                    u"Usaré los guantes para escarbar en la arena ... ¡Coño, una caja de condones!");
 }
 
 // With the gloves the box is found at once; digging first is not needed.
-void Juego::CogerCondones()
+void CogerCondones(Juego& juego)
 {
-    if (estado.guantes == 0) {
-        Responder({u"¿¿Qué coja qué, dónde está eso??"});
-    } else if (estado.guantes == 1) {
-        estado.condones = 1;
-        Responder({u"Usaré los guantes, para no mancharme las manos ... O.K. ya tengo los condones"});
+    if (juego.estado.guantes == 0) {
+        juego.Responder({u"¿¿Qué coja qué, dónde está eso??"});
+    } else if (juego.estado.guantes == 1) {
+        juego.estado.condones = 1;
+        juego.Responder({u"Usaré los guantes, para no mancharme las manos ... O.K. ya tengo los condones"});
     } else {
-        Responder({});
+        juego.Responder({});
     }
 }
 
-void Juego::MirarPiedra()
+void MirarPiedra(Juego& juego)
 {
-    Responder({u"Malditas piedras de los cojones, lo ponen todo perdido de mierda."});
+    juego.Responder({u"Malditas piedras de los cojones, lo ponen todo perdido de mierda."});
 }
 
-void Juego::CogerPiedra()
+void CogerPiedra(Juego& juego)
 {
-    Responder({u"No creo que las necesite, para nada"});
+    juego.Responder({u"No creo que las necesite, para nada"});
 }
 
-void Juego::MirarCondones()
+void MirarCondones(Juego& juego)
 {
-    ResponderSegun(estado.condones, u"¡Tendría que tenerlo, para poder verlo!, ¿no?",
+    juego.ResponderSegun(juego.estado.condones, u"¡Tendría que tenerlo, para poder verlo!, ¿no?",
                    u"Están sin estrenar. ¿Qué coño hacían escondidos ahí?");
 }
 
-void Juego::UsarVerja()
+void UsarVerja(Juego& juego)
 {
-    Responder({u"Me gustaría abrirla, pero está cerrado con llave"});
+    juego.Responder({u"Me gustaría abrirla, pero está cerrado con llave"});
 }
 
-void Juego::MirarVerja()
+void MirarVerja(Juego& juego)
 {
-    Responder({u"Veo al fondo un patio, y un pozo ..."});
+    juego.Responder({u"Veo al fondo un patio, y un pozo ..."});
 }

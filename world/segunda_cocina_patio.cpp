@@ -1,82 +1,84 @@
+#include "world/acciones.h"
+
 #include "core/juego.h"
 
-void Juego::CalentarCondones()
+void CalentarCondones(Juego& juego)
 {
-    if (estado.condones == 1) {
-        Responder({u"Ahora la caja de condones está caliente"});
-        estado.condonesCalientes = 1;
-    } else if (estado.condones == 0) {
-        Responder({u"¡No tengo ninguna caja de condones!"});
+    if (juego.estado.condones == 1) {
+        juego.Responder({u"Ahora la caja de condones está caliente"});
+        juego.estado.condonesCalientes = 1;
+    } else if (juego.estado.condones == 0) {
+        juego.Responder({u"¡No tengo ninguna caja de condones!"});
     } else {
-        Responder({});
+        juego.Responder({});
     }
 }
 
-void Juego::MirarMicroondas()
+void MirarMicroondas(Juego& juego)
 {
-    Responder({u"Un microondas, marca KAcne."});
+    juego.Responder({u"Un microondas, marca KAcne."});
 }
 
-void Juego::MirarVerjaPatio()
+void MirarVerjaPatio(Juego& juego)
 {
-    Responder({u"al otro lado, está el garaje ..."});
+    juego.Responder({u"al otro lado, está el garaje ..."});
 }
 
-void Juego::UsarVerjaPatio()
+void UsarVerjaPatio(Juego& juego)
 {
-    Responder({u"Está cerrada con llave"});
+    juego.Responder({u"Está cerrada con llave"});
 }
 
-void Juego::UsarPozo()
+void UsarPozo(Juego& juego)
 {
-    Responder({u"¿Con qué?, si tubiera algo eléctrico lo tiraría al agua, ¡tendría que molar!"});
+    juego.Responder({u"¿Con qué?, si tubiera algo eléctrico lo tiraría al agua, ¡tendría que molar!"});
 }
 
 // Seen again after a call, the number makes the phone usable once more.
-void Juego::MirarPozo()
+void MirarPozo(Juego& juego)
 {
-    Responder({
+    juego.Responder({
         u"TALPÍN: En la tapa del pozo hay un teléfono, 555-555. Vaya sitio más raro para poner tu número.",
         u"EXTRAÑO: Recuerda que todo esto no es más que un 'juego'.",
         u"TALPÍN: Tú cállate, que nadie te ha preguntado.",
     });
-    estado.numeroPozo = 1;
+    juego.estado.numeroPozo = 1;
 }
 
 // The sack never runs out of rotten apples.
-void Juego::CogerManzana()
+void CogerManzana(Juego& juego)
 {
-    Responder({u"¡Una manzana podrida!, la cogeré ..."});
-    estado.manzana = 1;
+    juego.Responder({u"¡Una manzana podrida!, la cogeré ..."});
+    juego.estado.manzana = 1;
 }
 
-void Juego::UsarSaco()
+void UsarSaco(Juego& juego)
 {
-    Responder({u"Déjate la droga ..."});
+    juego.Responder({u"Déjate la droga ..."});
 }
 
-void Juego::MirarSaco()
+void MirarSaco(Juego& juego)
 {
-    Responder({u"¡Joder, ahí dentro hay una manzana podrida, y yo con el hambre que tengo!"});
+    juego.Responder({u"¡Joder, ahí dentro hay una manzana podrida, y yo con el hambre que tengo!"});
 }
 
-void Juego::MirarExtrano()
+void MirarExtrano(Juego& juego)
 {
-    Responder({u"Tiene cara de tonto"});
+    juego.Responder({u"Tiene cara de tonto"});
 }
 
-void Juego::MentirExtrano()
+void MentirExtrano(Juego& juego)
 {
-    Responder({
+    juego.Responder({
         u"TALPÍN: ¡Mira, mira, por ahí va corriendo un culo con patas!",
         u"EXTRAÑO: Sí, sí, ya lo veo.",
         u"TALPÍN: ¿Pero qué ... ? Ahora ya ni siquiera sé mentir como Dios manda.",
     });
 }
 
-void Juego::HablarExtrano()
+void HablarExtrano(Juego& juego)
 {
-    Responder({
+    juego.Responder({
         u"TALPÍN: ¿Y tú quién coño eres?",
         u"EXTRAÑO: Soy un personaje que está en esta aventura sólo de decorado.",
         u"TALPÍN: ¿Cómo? ¿Qué quieres decir?",
@@ -93,8 +95,8 @@ void Juego::HablarExtrano()
 }
 
 // Once thrown into the jug the apple is not there to look at.
-void Juego::MirarManzana()
+void MirarManzana(Juego& juego)
 {
-    ResponderSegun(estado.manzana, u"No gasto de eso",
+    juego.ResponderSegun(juego.estado.manzana, u"No gasto de eso",
                    u"Está más podrida que los calzoncillos de Fray Cabronus ...");
 }

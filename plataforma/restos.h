@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// While it lives, no other game saves in that folder. Every save
-// holds it from opening its temporary file until after the sweep below, so a
+// While it lives, no other game saves in that folder. Every save holds it
+// from making its temporary file until after the sweep below, so a
 // temporary file found while holding it is nobody's. The system lets go of
 // it when its holder dies, even by a kill.
 class CerrojoCarpeta {
 public:
-    explicit CerrojoCarpeta(const QString& carpeta);
+    explicit CerrojoCarpeta(const std::string& carpeta);
     ~CerrojoCarpeta();
     CerrojoCarpeta(const CerrojoCarpeta&) = delete;
     CerrojoCarpeta& operator=(const CerrojoCarpeta&) = delete;
@@ -21,8 +21,11 @@ private:
     int descriptor = -1;
 };
 
+// The temporary file of a save of `ruta`: "partida.XXXXXX", six letters or
+// digits, as mkstemp fills them in.
+std::string PatronTemporal(const std::string& ruta);
+
 // Removes the temporary files that saves of the file `ruta` killed halfway
-// left beside it: QSaveFile names them "partida.XXXXXX" (six letters),
-// and each holds no more than one line of a saved game. Only call it while
-// holding the lock.
-void BorrarRestos(const QString& ruta);
+// left beside it; each holds no more than one line of a saved game. Only
+// call it while holding the lock.
+void BorrarRestos(const std::string& ruta);

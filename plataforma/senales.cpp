@@ -1,4 +1,4 @@
-#include "core/senales.h"
+#include "plataforma/senales.h"
 
 #include <csignal>
 

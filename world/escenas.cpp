@@ -1,0 +1,32 @@
+#include "world/escenas.h"
+
+// The nine places, by place number: name, pictures, description, exits.
+const std::array<Escena, 9> Escenas = {{
+    {u"Calle", u"uno2.jpg", u"Fray-Portero.jpg",
+     {u"Estoy en la casa de Fray Supremus. La ventana está cubierta por barrotes, el garaje está completamente cerrado,", u"y la puerta está cubierta por una persiana, increible."},
+     u"La única salida es meterse en la casa, y así me quito de encima a este cabronazo ..."},
+    {u"Cocina", u"dentro1.jpg", u"supremus.jpg",
+     {u"Puedes ver una chimenea, a tu derecha están los armarios, y a la izquierda una gran puerta. Te llama la", u"atención, el expositor de especias. "},
+     u"Hay puerta a la izquierda, para retroceder, escribe RETRO."},
+    {u"Garaje", u"garaje.jpg", {},
+     {u"Puedes ver un montón de arena, otro montón de piedras, y una salida al fondo"},
+     u"Hay una salida al fondo. Para retroceder, escribe RETRO."},
+    {u"Segunda cocina", u"Casa.jpg", {},
+     {u"Estás en una segunda cocina, te llama la atención el microondas ..."},
+     u"Hay una puerta a la izquierda, para retroceder escribe RETRO."},
+    {u"Verja", u"reja.jpg", {},
+     {u"Te encuentras una maldita verja que te impide el paso."},
+     u"Hay un verja que te impide el paso... Escribe RETRO para retroceder."},
+    {u"Patio", u"pozo.jpg", u"tonto.jpg",
+     {u"Estás en el patio, puedes ver un pozo, un saco con basura, y una verja cerrada"},
+     u"Hay una puerta a mi izquierda, y un pasillo al fondo."},
+    {u"Aseo", u"Aseo.jpg", {},
+     {u"Estás en el aseo, te interesa mucho el jabón líquido"},
+     u"No hay salidas, sólo retroceder escribiendo RETRO."},
+    {u"Comedor", u"Dentro2.jpg", {},
+     {u"Estás en el comedor, no hay nada mucho que te llame la atención, excepto el botijo"},
+     u"Hay una puerta justo delante, para retroceder escribe RETRO"},
+    {u"Dormitorio", u"cuarto.jpg", {},
+     {u"Estás en el dormitorio, te inpresionan los armarios"},
+     u"La única salida que hay es retroceder escribiendo RETRO"},
+}};
