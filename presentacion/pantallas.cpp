@@ -164,9 +164,9 @@ constexpr auto trazosFinal = Unir(std::array<Trazo, 1>{{{240, 1080, 6000, 1080}}
 
 constexpr Pantalla final_{"Final", u"El monje Talpín", 7785, 6540, sansSerif, controlesFinal, trazosFinal, {}};
 
-constexpr Aviso acercaDe{u"Acerca de ...",
+constexpr Mensaje acercaDe{u"Acerca de ...",
                          u"© 2003 Trombulix Juegos, equipo Monjes Locos: El monje Talpín, \" El único héroe \""};
-constexpr Aviso salir{u"Salir"};
+constexpr Mensaje salir{u"Salir"};
 
 } // namespace
 
@@ -183,7 +183,7 @@ const Control& Buscar(const Pantalla& pantalla, std::string_view nombre)
     std::abort();
 }
 
-const Aviso& AvisoAcercaDe() { return acercaDe; }
-const Aviso& AvisoSalir() { return salir; }
+const Mensaje& MensajeAcercaDe() { return acercaDe; }
+const Mensaje& MensajeSalir() { return salir; }
 
 std::u16string_view Aceptar() { return u"Aceptar"; }

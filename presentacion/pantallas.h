@@ -85,13 +85,13 @@ const Pantalla& PantallaFinal();
 const Control& Buscar(const Pantalla& pantalla, std::string_view nombre);
 
 // A message box: its title, and its text where the table fixes it.
-struct Aviso {
+struct Mensaje {
     std::u16string_view titulo;
     std::u16string_view texto = {};
 };
 
-const Aviso& AvisoAcercaDe();   // the title window's about box
-const Aviso& AvisoSalir();      // the goodbye box of Esc; the game gives its text
+const Mensaje& MensajeAcercaDe();   // the title window's about box
+const Mensaje& MensajeSalir();      // the goodbye box of Esc; the game gives its text
 
 // The only button of a message box, as Qt's Spanish translation names it.
 std::u16string_view Aceptar();

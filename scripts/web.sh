@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # emscripten; fonttools and brotli reduce the faces to the characters of
-# the game (Latin-1) as WOFF2; fontconfig finds their files.
+# the game (Latin-1) as WOFF2, with Debian's python3 (not one first on PATH
+# without them); fontconfig finds their files.
 bash scripts/instalar-paquetes.sh emscripten python3-fonttools python3-brotli fontconfig \
   $(sed -n '/^# Free faces/,/^#/{/^[^#]/p}' scripts/debian-packages.txt)
 # emcc finds its acorn module only there.
@@ -34,7 +35,7 @@ done
 # Each face the layouts use, reduced to Latin-1, the range of the game's texts.
 while IFS=$'\t' read -r patron fichero; do
   origen=$(fc-match -f '%{file}' "$patron")
-  pyftsubset "$origen" --unicodes=U+0020-007E,U+00A0-00FF --flavor=woff2 --no-hinting --desubroutinize \
+  /usr/bin/python3 -m fontTools.subset "$origen" --unicodes=U+0020-007E,U+00A0-00FF --flavor=woff2 --no-hinting --desubroutinize \
     --output-file="$sitio/$fichero"
 done < "$sitio/caras.txt"
 rm "$sitio/caras.txt"

@@ -27,8 +27,10 @@ EM_JS(int, js_leer_ordenes, (char16_t* texto, int capacidad, int* desde, int* ha
     HEAP32[hasta >> 2] = Math.min(caja.selectionEnd, largo);
     return largo;
 });
-EM_JS(void, js_responder, (int vaciar, const char16_t* texto, int largo), {
-    Module['pagina']['responder'](vaciar, String.fromCharCode.apply(null, HEAPU16.subarray(texto >> 1, (texto >> 1) + largo)));
+// The lines of an answer, joined by line breaks.
+EM_JS(void, js_responder, (int vaciar, int cuantas, const char16_t* texto, int largo), {
+    var lineas = String.fromCharCode.apply(null, HEAPU16.subarray(texto >> 1, (texto >> 1) + largo));
+    Module['pagina']['responder'](vaciar, cuantas ? lineas.split('\n') : []);
 });
 EM_JS(void, js_ordenes, (const char16_t* texto, int largo, int cursor), {
     Module['pagina']['ordenes'](String.fromCharCode.apply(null, HEAPU16.subarray(texto >> 1, (texto >> 1) + largo)), cursor);
@@ -178,9 +180,12 @@ public:
     {
         if (vaciada || !lineas.empty()) {
             std::u16string texto;
-            for (const std::u16string& linea : lineas)
-                texto += (texto.empty() && &linea == &lineas.front() ? u"" : u"\n") + linea;
-            js_responder(vaciada, texto.data(), int(texto.size()));
+            for (const std::u16string& linea : lineas) {
+                if (&linea != &lineas.front())
+                    texto += u'\n';
+                texto += linea;
+            }
+            js_responder(vaciada, int(lineas.size()), texto.data(), int(texto.size()));
         }
         lineas.clear();
         vaciada = false;
@@ -191,16 +196,15 @@ public:
         if (ganado)
             js_final();
         if (despedida) {
-            const std::u16string_view titulo = AvisoSalir().titulo;
+            const std::u16string_view titulo = MensajeSalir().titulo;
             js_aviso(titulo.data(), int(titulo.size()), despedida->data(), int(despedida->size()), true);
             despedida.reset();
         }
         ganado = false;
     }
 
-    std::vector<std::u16string> lineas;
-
 private:
+    std::vector<std::u16string> lineas;
     bool vaciada = false;
     std::u16string ordenes;
     std::size_t desde = 0, hasta = 0;
@@ -250,8 +254,8 @@ void AvisarFallo(std::string_view opcion, const std::vector<std::u16string>& lin
 }
 
 // The saved game as the game's own "Cargar" reads it, through a scratch
-// game: the normal line, or the lines of the load's failure.
-std::optional<std::string> Comprobar(Almacen& origen, std::vector<std::u16string>& fallo)
+// game: the state, or the lines of the load's failure.
+std::optional<GameState> Comprobar(Almacen& origen, std::vector<std::u16string>& fallo)
 {
     VentanaAparte aparte;
     Juego prueba(aparte, origen, ElMonjeTalpin());
@@ -260,7 +264,7 @@ std::optional<std::string> Comprobar(Almacen& origen, std::vector<std::u16string
         fallo = aparte.lineas;
         return std::nullopt;
     }
-    return TextoPartida(prueba.estado);
+    return prueba.estado;
 }
 
 } // namespace
@@ -305,10 +309,12 @@ EMSCRIPTEN_KEEPALIVE void talpin_pulsar(int control)
 EMSCRIPTEN_KEEPALIVE void talpin_descargar()
 {
     std::vector<std::u16string> fallo;
-    if (const std::optional<std::string> linea = Comprobar(almacen, fallo))
-        js_descargar(linea->data(), int(linea->size()));
-    else
+    if (const std::optional<GameState> estado = Comprobar(almacen, fallo)) {
+        const std::string linea = TextoPartida(*estado);
+        js_descargar(linea.data(), int(linea.size()));
+    } else {
         AvisarFallo("descargar", fallo);
+    }
 }
 
 // "Subir partida": a desktop's file becomes the saved game, if the game's
@@ -319,7 +325,8 @@ EMSCRIPTEN_KEEPALIVE void talpin_subir()
     texto.resize(std::min(texto.size(), std::size_t(js_leer_subida(texto.data(), int(texto.size())))));
     AlmacenSubido subido(std::move(texto));
     std::vector<std::u16string> fallo;
-    if (!Comprobar(subido, fallo)) {
+    const std::optional<GameState> estado = Comprobar(subido, fallo);
+    if (!estado) {
         AvisarFallo("subir", fallo);
         return;
     }
@@ -327,10 +334,7 @@ EMSCRIPTEN_KEEPALIVE void talpin_subir()
     VentanaAparte aparte;
     AlmacenVigilado vigilado(almacen);
     Juego guardado(aparte, vigilado, ElMonjeTalpin());
-    Juego cargado(aparte, subido, ElMonjeTalpin());
-    cargado.Cargar();
-    guardado.estado = cargado.estado;
-    aparte.lineas.clear();
+    guardado.estado = *estado;
     guardado.Guardar();
     if (!vigilado.guardada)
         AvisarFallo("subir", aparte.lineas);

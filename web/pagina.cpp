@@ -172,7 +172,7 @@ private:
                 continue;
             std::string aviso;
             if (opcion.nombre == "acercade")
-                aviso = F(R"( data-titulo="{}" data-texto="{}")", {Html(AvisoAcercaDe().titulo), Html(AvisoAcercaDe().texto)});
+                aviso = F(R"( data-titulo="{}" data-texto="{}")", {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
             html += F(R"(<li role="none"><button type="button" role="menuitem" tabindex="-1" )"
                                 R"(id="{}"{}>{}</button></li>)", {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
         }

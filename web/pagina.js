@@ -51,8 +51,8 @@
   const pagina = {
     caja: () => caja,
     // One change of the list per answer, so a screen reader announces it once.
-    responder(vaciar, texto) {
-      const lineas = texto === '' ? [] : texto.split('\n').map(Linea);
+    responder(vaciar, textos) {
+      const lineas = textos.map(Linea);
       if (vaciar) lista.replaceChildren(...lineas);
       else lista.append(...lineas);
       lista.scrollTop = lista.scrollHeight;
