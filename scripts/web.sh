@@ -23,7 +23,7 @@ mkdir -p "$sitio"/graficos "$sitio"/recursos "$sitio"/caras "$sitio"/iconos
 node build-emscripten/web/talpin_pagina.js "$sitio"
 cp build-emscripten/web/talpin.js build-emscripten/web/talpin.wasm web/pagina.js web/estilo.css "$sitio"/
 cp build-emscripten/web/talpin-texto.js "$sitio"/
-cp web/iconos/*.png "$sitio"/iconos/
+cp web/iconos/*.png escritorio/iconos/talpin-48.png "$sitio"/iconos/
 cp recursos/*.jpg recursos/*.bmp "$sitio"/recursos/
 # The game names some pictures with other capitals than their files: the
 # page asks for them in lower case.

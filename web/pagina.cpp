@@ -117,13 +117,16 @@ int Pulsable(const Pantalla& pantalla, std::string_view nombre)
     return -1;
 }
 
-// A stored picture, with its twin for dense screens.
-std::string Foto(std::string_view fichero, std::u16string_view alternativo, const std::string& atributos = {})
+// A stored picture, with its twin for dense screens. The title view's load
+// at once; the others' once their view shows.
+std::string Foto(std::string_view fichero, std::u16string_view alternativo, const std::string& atributos,
+                 bool enseguida)
 {
     const std::string nombre(fichero);
     const std::size_t punto = nombre.rfind('.');
     const std::string doble = nombre.substr(0, punto) + "@2x" + nombre.substr(punto);
-    return F(R"(<img{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)", {atributos, nombre, doble, Html(alternativo)});
+    return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
+             {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
 }
 
 class Escritor {
@@ -132,9 +135,8 @@ public:
 
     std::string Vista()
     {
-        const bool primera = &pantalla == &PantallaPrincipal();
         std::string html = F(R"(<main id="{0}" class="vista" aria-labelledby="{0}-titulo"{1}>)"
-                                       R"(<h1 id="{0}-titulo" class="oculto">{2}</h1>)", {std::string(pantalla.nombre), primera ? "" : " hidden", Html(pantalla.titulo)});
+                                       R"(<h1 id="{0}-titulo" class="oculto">{2}</h1>)", {std::string(pantalla.nombre), Primera() ? "" : " hidden", Html(pantalla.titulo)});
         html += Menus();
         html += F(R"(<div id="{}" class="area">)", {Id(pantalla, "area")});
         for (std::string_view nombre : pantalla.orden)
@@ -199,9 +201,9 @@ private:
         switch (control.clase) {
         case Clase::Foto:
             if (control.clic)
-                html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)", {id, pulsar, descripcion, control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}), Foto(control.fichero, {})});
+                html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)", {id, pulsar, descripcion, control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}), Foto(control.fichero, {}, {}, Primera())});
             else
-                html += Foto(control.fichero, control.leido, F(R"( id="{}" class="foto"{})", {id, descripcion}));
+                html += Foto(control.fichero, control.leido, F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
             break;
         case Clase::Rotulo:
             if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
@@ -246,6 +248,9 @@ private:
         return {};
     }
 
+    // The view the page opens on.
+    bool Primera() const { return &pantalla == &PantallaPrincipal(); }
+
     const Pantalla& pantalla;
     std::set<std::string_view> hechos;
 };
@@ -260,7 +265,9 @@ std::string Pagina()
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, interactive-widget=resizes-content\">\n"
         "<meta name=\"theme-color\" content=\"{}\">\n"
         "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        "<link rel=\"icon\" href=\"iconos/talpin-192.png\">\n"
+        "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
+        // The game's code, fetched before the faces and pictures take the connections.
+        "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
         "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
         "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
         "</head>\n<body>\n", {Color(colorFondo), Html(principal.titulo)});

@@ -21,8 +21,6 @@ self.addEventListener('activate', (evento) => {
 
 self.addEventListener('fetch', (evento) => {
   if (evento.request.method !== 'GET') return;
-  evento.respondWith(
-    caches.open(version)
-      .then((cache) => cache.match(evento.request, { ignoreSearch: true }))
-      .then((guardada) => guardada || fetch(evento.request)));
+  evento.respondWith(caches.match(evento.request, { ignoreSearch: true, cacheName: version })
+    .then((guardada) => guardada || fetch(evento.request)));
 });
