@@ -39,6 +39,10 @@ test('no view and no message box has an accessibility fault', async () => {
   await SinFallos(pagina, 'the Archivo menu open');
   await pagina.click('#Principal-acercade');
   await SinFallos(pagina, 'about box');
+  // Named by its title, the focus on "Aceptar".
+  const acercade = await pagina.$eval('#Principal-acercade', (item) => item.textContent);
+  assert.deepEqual(await Nodo(pagina, '#aviso'), { role: 'dialog', name: acercade });
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), 'aviso-aceptar');
   await pagina.keyboard.press('Enter');
   await pagina.click('#Principal-archivo');
   await pagina.click('#Principal-autor');
