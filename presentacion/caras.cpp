@@ -33,8 +33,8 @@ constexpr std::array<Cara, 10> caras{{
 bool MismaCara(std::string_view a, std::string_view b)
 {
     const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return minuscula(x) == minuscula(y); });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return minuscula(x) == minuscula(y); });
 }
 
 } // namespace
@@ -43,8 +43,8 @@ std::span<const Cara> Caras() { return caras; }
 
 const Cara* CaraLibre(std::string_view windows)
 {
-    const auto cara =
-        std::find_if(caras.begin(), caras.end(), [&](const Cara& c) { return MismaCara(c.windows, windows); });
+    const auto cara = std::find_if(
+        caras.begin(), caras.end(), [&](const Cara& c) { return MismaCara(c.windows, windows); });
     return cara == caras.end() ? nullptr : &*cara;
 }
 

@@ -8,7 +8,7 @@ namespace {
 bool EnBlanco(const std::u16string& orden)
 {
     return std::all_of(orden.begin(), orden.end(),
-                       [](char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0; });
+        [](char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0; });
 }
 
 } // namespace

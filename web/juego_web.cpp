@@ -93,7 +93,10 @@ public:
 // Another store, noting whether the last save went through.
 class AlmacenVigilado final : public Almacen {
 public:
-    explicit AlmacenVigilado(Almacen& almacen) : almacen(almacen) {}
+    explicit AlmacenVigilado(Almacen& almacen)
+        : almacen(almacen)
+    {
+    }
     bool Guardar(std::string_view linea) override { return guardada = almacen.Guardar(linea); }
     std::optional<std::string> Leer() override { return almacen.Leer(); }
 
@@ -106,7 +109,10 @@ private:
 // A saved game held for a moment: the file the player chose.
 class AlmacenSubido final : public Almacen {
 public:
-    explicit AlmacenSubido(std::string texto) : texto(std::move(texto)) {}
+    explicit AlmacenSubido(std::string texto)
+        : texto(std::move(texto))
+    {
+    }
     bool Guardar(std::string_view) override { return false; }
     std::optional<std::string> Leer() override { return texto; }
 
@@ -219,12 +225,12 @@ public:
     void VaciarLista() override { lineas.clear(); }
     void AnadirLinea(std::u16string_view linea) override { lineas.emplace_back(linea); }
     std::u16string LeerOrdenes() const override { return {}; }
-    void PonerOrdenes(std::u16string_view) override {}
-    void InsertarOrdenes(std::u16string_view) override {}
-    void CargarImagen(Imagen, std::u16string_view) override {}
-    void MostrarPersonaje(bool) override {}
-    void MostrarFinal() override {}
-    void Despedirse(std::u16string_view) override {}
+    void PonerOrdenes(std::u16string_view) override { }
+    void InsertarOrdenes(std::u16string_view) override { }
+    void CargarImagen(Imagen, std::u16string_view) override { }
+    void MostrarPersonaje(bool) override { }
+    void MostrarFinal() override { }
+    void Despedirse(std::u16string_view) override { }
 
     std::vector<std::u16string> lineas;
 };
@@ -235,8 +241,7 @@ Juego juego(ventana, almacen, ElMonjeTalpin());
 Historial historial;
 
 // One input: the box read as the player left it, the game run, the page told.
-template <typename Entrada>
-void Atender(Entrada entrada)
+template <typename Entrada> void Atender(Entrada entrada)
 {
     ventana.LeerCaja();
     entrada();

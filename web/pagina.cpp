@@ -54,11 +54,20 @@ std::string Html(std::u16string_view texto)
     std::string salida;
     for (char c : Utf8(texto)) {
         switch (c) {
-        case '&': salida += "&amp;"; break;
-        case '<': salida += "&lt;"; break;
-        case '>': salida += "&gt;"; break;
-        case '"': salida += "&quot;"; break;
-        default: salida += c;
+        case '&':
+            salida += "&amp;";
+            break;
+        case '<':
+            salida += "&lt;";
+            break;
+        case '>':
+            salida += "&gt;";
+            break;
+        case '"':
+            salida += "&quot;";
+            break;
+        default:
+            salida += c;
         }
     }
     return salida;
@@ -71,7 +80,7 @@ std::string Rotulo(std::u16string_view texto)
     if (marca == texto.npos || marca + 1 >= texto.size())
         return Html(texto);
     return Html(texto.substr(0, marca)) + "<u>" + Html(texto.substr(marca + 1, 1)) + "</u>"
-           + Html(texto.substr(marca + 2));
+        + Html(texto.substr(marca + 2));
 }
 
 // The caption as a screen reader says it: without the "&".
@@ -119,24 +128,28 @@ int Pulsable(const Pantalla& pantalla, std::string_view nombre)
 
 // A stored picture, with its twin for dense screens. The title view's load
 // at once; the others' once their view shows.
-std::string Foto(std::string_view fichero, std::u16string_view alternativo, const std::string& atributos,
-                 bool enseguida)
+std::string Foto(
+    std::string_view fichero, std::u16string_view alternativo, const std::string& atributos, bool enseguida)
 {
     const std::string nombre(fichero);
     const std::size_t punto = nombre.rfind('.');
     const std::string doble = nombre.substr(0, punto) + "@2x" + nombre.substr(punto);
     return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
-             {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
+        {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
 }
 
 class Escritor {
 public:
-    explicit Escritor(const Pantalla& pantalla) : pantalla(pantalla) {}
+    explicit Escritor(const Pantalla& pantalla)
+        : pantalla(pantalla)
+    {
+    }
 
     std::string Vista()
     {
         std::string html = F(R"(<main id="{0}" class="vista" aria-labelledby="{0}-titulo"{1}>)"
-                                       R"(<h1 id="{0}-titulo" class="oculto">{2}</h1>)", {std::string(pantalla.nombre), Primera() ? "" : " hidden", Html(pantalla.titulo)});
+                             R"(<h1 id="{0}-titulo" class="oculto">{2}</h1>)",
+            {std::string(pantalla.nombre), Primera() ? "" : " hidden", Html(pantalla.titulo)});
         html += Menus();
         html += F(R"(<div id="{}" class="area">)", {Id(pantalla, "area")});
         for (std::string_view nombre : pantalla.orden)
@@ -159,9 +172,11 @@ private:
             if (menu.clase != Clase::Menu)
                 continue;
             const std::string id = Id(pantalla, menu.nombre);
-            html += F(R"(<nav class="menus" aria-label="{3}"><button type="button" id="{0}" class="menu" )"
-                                R"(aria-haspopup="menu" aria-expanded="false" aria-controls="{0}-opciones">{1}</button>)"
-                                R"(<ul id="{0}-opciones" role="menu" aria-labelledby="{0}" hidden>{2}</ul></nav>)", {id, Rotulo(menu.texto), Opciones(menu), Html(SinMarca(menu.texto))});
+            html
+                += F(R"(<nav class="menus" aria-label="{3}"><button type="button" id="{0}" class="menu" )"
+                     R"(aria-haspopup="menu" aria-expanded="false" aria-controls="{0}-opciones">{1}</button>)"
+                     R"(<ul id="{0}-opciones" role="menu" aria-labelledby="{0}" hidden>{2}</ul></nav>)",
+                    {id, Rotulo(menu.texto), Opciones(menu), Html(SinMarca(menu.texto))});
         }
         return html;
     }
@@ -174,9 +189,11 @@ private:
                 continue;
             std::string aviso;
             if (opcion.nombre == "acercade")
-                aviso = F(R"( data-titulo="{}" data-texto="{}")", {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
+                aviso = F(R"( data-titulo="{}" data-texto="{}")",
+                    {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
             html += F(R"(<li role="none"><button type="button" role="menuitem" tabindex="-1" )"
-                                R"(id="{}"{}>{}</button></li>)", {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
+                      R"(id="{}"{}>{}</button></li>)",
+                {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
         }
         return html;
     }
@@ -193,7 +210,8 @@ private:
                 html += Control(etiqueta);
         std::string descripcion;
         if (!control.descripcion.empty()) {
-            html += F(R"(<span id="{}-descripcion" class="oculto">{}</span>)", {id, Html(control.descripcion)});
+            html += F(
+                R"(<span id="{}-descripcion" class="oculto">{}</span>)", {id, Html(control.descripcion)});
             descripcion = F(R"( aria-describedby="{}-descripcion")", {id});
         }
         const int pulsable = Pulsable(pantalla, control.nombre);
@@ -201,15 +219,21 @@ private:
         switch (control.clase) {
         case Clase::Foto:
             if (control.clic)
-                html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)", {id, pulsar, descripcion, control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}), Foto(control.fichero, {}, {}, Primera())});
+                html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)",
+                    {id, pulsar, descripcion,
+                        control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}),
+                        Foto(control.fichero, {}, {}, Primera())});
             else
-                html += Foto(control.fichero, control.leido, F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
+                html += Foto(control.fichero, control.leido,
+                    F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
             break;
         case Clase::Rotulo:
             if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
-                html += F(R"(<label id="{}" class="rotulo" for="{}">{}</label>)", {id, Id(pantalla, control.de), Html(control.texto)});
+                html += F(R"(<label id="{}" class="rotulo" for="{}">{}</label>)",
+                    {id, Id(pantalla, control.de), Html(control.texto)});
             else
-                html += F(R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(TextoDe(pantalla, control))});
+                html
+                    += F(R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(TextoDe(pantalla, control))});
             break;
         case Clase::Parrafo:
             html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(TextoDe(pantalla, control))});
@@ -223,15 +247,18 @@ private:
             break;
         }
         case Clase::Boton:
-            html += F(R"(<button type="button" id="{}" class="boton"{}>{}</button>)", {id, pulsar, Html(control.texto)});
+            html += F(R"(<button type="button" id="{}" class="boton"{}>{}</button>)",
+                {id, pulsar, Html(control.texto)});
             break;
         case Clase::Lista:
-            html += F(R"(<div id="{}" class="lista" role="log" tabindex="0"{}></div>)", {id, Nombrada(control)});
+            html += F(
+                R"(<div id="{}" class="lista" role="log" tabindex="0"{}></div>)", {id, Nombrada(control)});
             break;
         case Clase::Caja:
             html += F(R"(<form id="{0}-envio" class="envio"><input id="{0}" type="text" )"
-                                R"(enterkeyhint="send" autocomplete="off" autocapitalize="off" spellcheck="false" )"
-                                R"(maxlength="{1}"></form>)", {id, N(largoMaximoOrden)});
+                      R"(enterkeyhint="send" autocomplete="off" autocapitalize="off" spellcheck="false" )"
+                      R"(maxlength="{1}"></form>)",
+                {id, N(largoMaximoOrden)});
             break;
         case Clase::Menu:
         case Clase::Opcion:
@@ -255,14 +282,16 @@ private:
     std::set<std::string_view> hechos;
 };
 
-const Pantalla* const pantallas[] = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(),
-                                     &PantallaFinal()};
+const Pantalla* const pantallas[]
+    = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(), &PantallaFinal()};
 
 std::string Pagina()
 {
     const Pantalla& principal = PantallaPrincipal();
-    std::string html = F("<!doctype html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, interactive-widget=resizes-content\">\n"
+    std::string html = F(
+        "<!doctype html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
+        "interactive-widget=resizes-content\">\n"
         "<meta name=\"theme-color\" content=\"{}\">\n"
         "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
@@ -270,14 +299,17 @@ std::string Pagina()
         "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
         "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
         "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
-        "</head>\n<body>\n", {Color(colorFondo), Html(principal.titulo)});
+        "</head>\n<body>\n",
+        {Color(colorFondo), Html(principal.titulo)});
     for (const Pantalla* pantalla : pantallas)
         html += Escritor(*pantalla).Vista();
     // The message boxes: one at a time, its title and text set when shown.
-    html += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
-                        R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
-                        R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
-                        "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n", {Html(Aceptar())});
+    html
+        += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
+             R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
+             R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
+             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
+            {Html(Aceptar())});
     return html;
 }
 
@@ -307,7 +339,9 @@ Estilo EstiloDe(const Tipo& tipo)
 std::string Letra(const Tipo& tipo)
 {
     const auto [familia, peso, cursiva] = EstiloDe(tipo);
-    return F("font-family:{};font-size:{}px;font-weight:{};font-style:{};", {Familia(*CaraLibre(tipo.cara)), N(PixelesDeLetra(tipo.cara, tipo.puntos)), N(peso), cursiva ? "italic" : "normal"});
+    return F("font-family:{};font-size:{}px;font-weight:{};font-style:{};",
+        {Familia(*CaraLibre(tipo.cara)), N(PixelesDeLetra(tipo.cara, tipo.puntos)), N(peso),
+            cursiva ? "italic" : "normal"});
 }
 
 std::string FicheroDeCara(const Estilo& estilo)
@@ -337,12 +371,14 @@ std::string Disposicion()
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         css += F("@font-face{{font-family:\"{}\";src:url({}) format(\"woff2\");font-weight:{};"
-                           "font-style:{};font-display:swap}}\n", {std::string(familia), FicheroDeCara(estilo), N(peso), cursiva ? "italic" : "normal"});
+                 "font-style:{};font-display:swap}}\n",
+            {std::string(familia), FicheroDeCara(estilo), N(peso), cursiva ? "italic" : "normal"});
     }
     std::string escritorio;
     for (const Pantalla* pantalla : pantallas) {
         css += F("#{}{{{}}}\n", {Id(*pantalla, "area"), Letra(pantalla->tipo)});
-        escritorio += F("#{}{{width:{}px;height:{}px}}\n", {Id(*pantalla, "area"), N(Px(pantalla->ancho)), N(Px(pantalla->alto))});
+        escritorio += F("#{}{{width:{}px;height:{}px}}\n",
+            {Id(*pantalla, "area"), N(Px(pantalla->ancho)), N(Px(pantalla->alto))});
         for (const Control& control : pantalla->controles) {
             const std::string id = Id(*pantalla, control.nombre);
             if (control.tipo)
@@ -356,9 +392,10 @@ std::string Disposicion()
         for (std::size_t i = 0; i < pantalla->trazos.size(); ++i) {
             const Trazo& t = pantalla->trazos[i];
             // Both ends drawn, as a pen one pixel wide draws them.
-            escritorio += F("#{} .trazo:nth-of-type({}){{left:{}px;top:{}px;width:{}px;height:{}px}}\n", {Id(*pantalla, "area"), N(i + 1), N(Px(std::min(t.x1, t.x2))), N(Px(std::min(t.y1, t.y2))),
-                                   N(Px(std::max(t.x1, t.x2)) - Px(std::min(t.x1, t.x2)) + 1),
-                                   N(Px(std::max(t.y1, t.y2)) - Px(std::min(t.y1, t.y2)) + 1)});
+            escritorio += F("#{} .trazo:nth-of-type({}){{left:{}px;top:{}px;width:{}px;height:{}px}}\n",
+                {Id(*pantalla, "area"), N(i + 1), N(Px(std::min(t.x1, t.x2))), N(Px(std::min(t.y1, t.y2))),
+                    N(Px(std::max(t.x1, t.x2)) - Px(std::min(t.x1, t.x2)) + 1),
+                    N(Px(std::max(t.y1, t.y2)) - Px(std::min(t.y1, t.y2)) + 1)});
         }
     }
     return css + "@media (min-width:680px){\n" + escritorio + "}\n";
@@ -369,10 +406,13 @@ std::string Manifiesto()
     const std::string nombre = Html(PantallaPrincipal().titulo);
     std::string iconos;
     for (int lado : {192, 512})
-        iconos += F(R"({}{{"src":"iconos/talpin-{}.png","sizes":"{}x{}","type":"image/png","purpose":"any"}})", {iconos.empty() ? "" : ",", N(lado), N(lado), N(lado)});
+        iconos
+            += F(R"({}{{"src":"iconos/talpin-{}.png","sizes":"{}x{}","type":"image/png","purpose":"any"}})",
+                {iconos.empty() ? "" : ",", N(lado), N(lado), N(lado)});
     return F(R"({{"name":"{0}","short_name":"{0}","lang":"es","start_url":"./","scope":"./",)"
-                       R"("display":"standalone","background_color":"{1}","theme_color":"{1}","icons":[{2}]}})"
-                       "\n", {nombre, Color(colorFondo), iconos});
+             R"("display":"standalone","background_color":"{1}","theme_color":"{1}","icons":[{2}]}})"
+             "\n",
+        {nombre, Color(colorFondo), iconos});
 }
 
 // For scripts/web.sh: a fontconfig pattern, then the file to make from it.
@@ -382,7 +422,8 @@ std::string ListaDeCaras()
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         const int pesoFontconfig = peso >= 900 ? 210 : peso >= 700 ? 200 : 80;
-        lista += F("{}:weight={}:slant={}\t{}\n", {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo)});
+        lista += F("{}:weight={}:slant={}\t{}\n",
+            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo)});
     }
     return lista;
 }
@@ -404,9 +445,9 @@ int main(int argc, char* argv[])
     }
     const std::string carpeta = argv[1];
     const bool hecho = Escribir(carpeta + "/index.html", Pagina())
-                       && Escribir(carpeta + "/disposicion.css", Disposicion())
-                       && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
-                       && Escribir(carpeta + "/caras.txt", ListaDeCaras());
+        && Escribir(carpeta + "/disposicion.css", Disposicion())
+        && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
+        && Escribir(carpeta + "/caras.txt", ListaDeCaras());
     if (!hecho)
         std::cerr << "pagina: no se ha podido escribir en " << carpeta << '\n';
     return hecho ? 0 : 1;

@@ -1,23 +1,14 @@
 // The page as a screen reader finds it: axe-core on every view and message
 // box, the names of the controls in Chromium's accessibility tree, and the
 // keyboard's order through the game view.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { Abrir, Cargar, Entrar, Jugar, Servir } from './comun.mjs';
+import { Cargar, Entorno, Entrar, Jugar } from './comun.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let servidor;
-let navegador;
-before(async () => {
-  servidor = await Servir();
-  navegador = await Abrir();
-});
-after(async () => {
-  await navegador?.close();
-  await servidor?.parar();
-});
+const entorno = Entorno();
 
 async function SinFallos(pagina, donde) {
   if (!(await pagina.evaluate(() => 'axe' in window))) await pagina.evaluate(axe);
@@ -33,7 +24,7 @@ async function Nodo(pagina, selector) {
 }
 
 test('no view and no message box has an accessibility fault', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await SinFallos(pagina, 'title view');
   await pagina.click('#Principal-archivo');
   await SinFallos(pagina, 'the Archivo menu open');
@@ -66,7 +57,7 @@ test('no view and no message box has an accessibility fault', async () => {
 });
 
 test('controls bear the desktop\'s names, and a hidden character leaves the tree', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   assert.equal(await pagina.evaluate(() => document.documentElement.lang), 'es');
   await pagina.click('#Principal-archivo');
   const opciones = await pagina.$$eval('[role="menuitem"]', (items) => items.map((item) => item.id));
@@ -95,7 +86,7 @@ test('controls bear the desktop\'s names, and a hidden character leaves the tree
 });
 
 test('Tab goes through the game view in the desktop\'s order', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await Jugar(pagina);
   const orden = ['List1', 'ordenes', 'limpiar', 'salir', 'Salidas', 'Guardar', 'objetos', 'Cargar',
     'Image4', 'Image5', 'Image6', 'Image7', 'Image8', 'Image3', 'Image2'];
@@ -109,7 +100,7 @@ test('Tab goes through the game view in the desktop\'s order', async () => {
 });
 
 test('the orders sent come back with Up and Down', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await Jugar(pagina);
   for (const orden of ['mirar persiana', 'coger astilla', 'coger astilla', '   ']) await Entrar(pagina, orden);
   const caja = () => pagina.$eval('#Primero-ordenes', (c) => c.value);

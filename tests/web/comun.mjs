@@ -5,6 +5,7 @@ import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
@@ -51,6 +52,21 @@ export async function Abrir({ ancho = 800, alto = 600, densidad = 1 } = {}) {
     rmSync(perfil, { recursive: true, force: true });
   };
   return navegador;
+}
+
+// For a test file: the site served and one browser for its tests, as
+// `entorno.servidor` and `entorno.navegador`.
+export function Entorno(opciones) {
+  const entorno = {};
+  before(async () => {
+    entorno.servidor = await Servir();
+    entorno.navegador = await Abrir(opciones);
+  });
+  after(async () => {
+    await entorno.navegador?.close();
+    await entorno.servidor?.parar();
+  });
+  return entorno;
 }
 
 // A page with the title view ready for input.

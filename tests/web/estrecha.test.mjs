@@ -1,22 +1,13 @@
 // The page on a phone, 360 CSS pixels wide: no sideways scrolling, every
 // control large enough to touch, a command box that phones don't zoom into
 // and that the on-screen keyboard leaves in sight, and Enter that sends.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { Abrir, Cargar, Jugar, Lineas, Servir } from './comun.mjs';
+import { Cargar, Entorno, Jugar, Lineas } from './comun.mjs';
 
 const ancho = 360;
 const minimo = 24;
-let servidor;
-let navegador;
-before(async () => {
-  servidor = await Servir();
-  navegador = await Abrir({ ancho, alto: 640, densidad: 2 });
-});
-after(async () => {
-  await navegador?.close();
-  await servidor?.parar();
-});
+const entorno = Entorno({ ancho, alto: 640, densidad: 2 });
 
 // Every control of the view shown that is smaller than a finger needs, and
 // the page's width.
@@ -33,7 +24,7 @@ function Medir(pagina) {
 }
 
 test('every view fits 360 px and its controls can be touched', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   const vistas = { Principal: await Medir(pagina) };
   await pagina.click('#Principal-archivo');
   vistas.menu = await Medir(pagina);
@@ -55,7 +46,7 @@ test('every view fits 360 px and its controls can be touched', async () => {
 });
 
 test('the command box is large enough to read, stays above the keyboard, and Enter sends', async () => {
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await Jugar(pagina);
   const letra = await pagina.$eval('#Primero-ordenes', (caja) => parseFloat(getComputedStyle(caja).fontSize));
   assert.ok(letra >= 16, `the command box's text is ${letra} px`);

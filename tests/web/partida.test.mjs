@@ -1,20 +1,11 @@
 // The whole game in the page, from the keyboard alone, as the transcript
 // tests/partidas/completa.txt plays it in the terminal; and the saved game
 // kept across a reload.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { Abrir, Cargar, Entrar, Estado, Guion, Jugar, Lineas, Servir } from './comun.mjs';
+import { Cargar, Entorno, Entrar, Estado, Guion, Jugar, Lineas } from './comun.mjs';
 
-let servidor;
-let navegador;
-before(async () => {
-  servidor = await Servir();
-  navegador = await Abrir();
-});
-after(async () => {
-  await navegador?.close();
-  await servidor?.parar();
-});
+const entorno = Entorno();
 
 // What the page shows after an input, as the terminal prints it.
 async function Visto(pagina, entrada) {
@@ -50,7 +41,7 @@ async function Seguir(pagina, pasos) {
 
 test('the whole game plays to the ending from the keyboard', async () => {
   const [apertura, ...pasos] = Guion('completa.txt');
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await pagina.focus('#Principal-Command1');
   await pagina.keyboard.press('Enter');
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
@@ -73,7 +64,7 @@ test('a saved game outlives a reload, and "Menú Principal" keeps the game', asy
   const [apertura, ...pasos] = Guion('completa.txt');
   const guardar = pasos.findIndex((paso) => paso.entrada === ':guardar');
   const cargar = pasos.findIndex((paso) => paso.entrada === ':cargar');
-  const pagina = await Cargar(navegador, servidor.url);
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await pagina.evaluate(() => localStorage.clear());
   await Jugar(pagina);
   await Seguir(pagina, pasos.slice(0, guardar + 1));
