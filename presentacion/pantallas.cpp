@@ -314,6 +314,14 @@ const Control& Buscar(const Pantalla& pantalla, std::string_view nombre)
     std::abort();
 }
 
+std::string NombreDoble(std::string_view nombre)
+{
+    const std::size_t punto = nombre.rfind('.');
+    if (punto == nombre.npos)
+        return std::string(nombre) + "@2x";
+    return std::string(nombre.substr(0, punto)) + "@2x" + std::string(nombre.substr(punto));
+}
+
 const Mensaje& MensajeAcercaDe() { return acercaDe; }
 const Mensaje& MensajeSalir() { return salir; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 // The four windows as their designer laid them out: each control's name,
@@ -79,6 +80,10 @@ const Pantalla& PantallaPrincipal();
 const Pantalla& PantallaPrimero();
 const Pantalla& PantallaSobreAutor();
 const Pantalla& PantallaFinal();
+
+// A picture's double-size twin, for dense screens: "uno2.jpg" becomes
+// "uno2@2x.jpg".
+std::string NombreDoble(std::string_view nombre);
 
 // The control of that name; the table has it (a name that is not there is a
 // fault of the program, and stops it).

@@ -120,13 +120,6 @@ private:
     std::string texto;
 };
 
-// "uno2.jpg" becomes "uno2@2x.jpg".
-std::string Doble(const std::string& fichero)
-{
-    const std::size_t punto = fichero.rfind('.');
-    return fichero.substr(0, punto) + "@2x" + fichero.substr(punto);
-}
-
 // The page's pictures are served under lower-case names, since the game
 // writes some names with other capitals.
 std::string Minusculas(std::u16string_view fichero)
@@ -163,7 +156,7 @@ public:
     void CargarImagen(Imagen imagen, std::u16string_view fichero) override
     {
         const std::string ruta = "graficos/" + Minusculas(fichero);
-        js_foto(imagen == Imagen::Personaje, ruta.c_str(), Doble(ruta).c_str());
+        js_foto(imagen == Imagen::Personaje, ruta.c_str(), NombreDoble(ruta).c_str());
     }
     void MostrarPersonaje(bool visible) override { js_personaje(visible); }
     void MostrarFinal() override { ganado = true; }

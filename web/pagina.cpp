@@ -132,8 +132,7 @@ std::string Foto(
     std::string_view fichero, std::u16string_view alternativo, const std::string& atributos, bool enseguida)
 {
     const std::string nombre(fichero);
-    const std::size_t punto = nombre.rfind('.');
-    const std::string doble = nombre.substr(0, punto) + "@2x" + nombre.substr(punto);
+    const std::string doble = NombreDoble(nombre);
     return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
         {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
 }
