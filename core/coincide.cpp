@@ -38,6 +38,17 @@ bool Coincide(std::u16string_view frase, std::u16string_view orden)
     return cuantas == encontradas;
 }
 
+std::uint64_t Letras(std::u16string_view texto)
+{
+    // A to Z a bit each; anything else shares the remaining bits.
+    constexpr unsigned letrasLatinas = 26;
+    constexpr unsigned otras = 64 - letrasLatinas;
+    std::uint64_t letras = 0;
+    for (const char16_t letra : texto)
+        letras |= std::uint64_t(1) << (letra >= u'A' && letra <= u'Z' ? letra - u'A' : letrasLatinas + letra % otras);
+    return letras;
+}
+
 bool CoincideEnMayusculas(std::u16string_view frase, std::u16string_view orden)
 {
     if (frase.empty() || orden.empty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ bool Coincide(std::u16string_view frase, std::u16string_view orden);
 // The same answer for a phrase and an order that are upper case already, so
 // that an order is upper-cased once for the whole phrase table.
 bool CoincideEnMayusculas(std::u16string_view frase, std::u16string_view orden);
+
+// Which letters a text holds, as bits: a phrase whose bits the order lacks
+// cannot be said by it, and is passed over without a search.
+std::uint64_t Letras(std::u16string_view texto);
 
 // The order in upper case, as far as matching can tell: every letter whose
 // capital holds a Latin capital (a, ñ, but also ß as "SS", ı as "I", ﬁ as

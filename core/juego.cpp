@@ -5,6 +5,9 @@
 Juego::Juego(Ventana& ventana, Almacen& almacen, const Historia& historia)
     : ventana(ventana), almacen(almacen), historia(historia)
 {
+    letrasDeFrases.reserve(historia.frases.size());
+    for (const Frase& fila : historia.frases)
+        letrasDeFrases.push_back(Letras(fila.frase));
 }
 
 void Juego::Responder(std::initializer_list<std::u16string_view> lineas)
@@ -37,10 +40,12 @@ void Juego::Interpretar()
 {
     // The phrases are written in upper case; the order is put so once.
     const std::u16string orden = Mayusculas(ventana.LeerOrdenes());
-    for (const Frase& fila : historia.frases) {
+    const std::uint64_t letras = Letras(orden);
+    for (std::size_t i = 0; i < historia.frases.size(); ++i) {
+        const Frase& fila = historia.frases[i];
         if (fila.lugar != Cualquiera && fila.lugar != estado.lugar)
             continue;
-        if (!CoincideEnMayusculas(fila.frase, orden))
+        if ((letrasDeFrases[i] & ~letras) != 0 || !CoincideEnMayusculas(fila.frase, orden))
             continue;
         if (fila.accion.procedimiento)
             fila.accion.procedimiento(*this);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 // The keys of the command box that the game answers.
 constexpr int TeclaIntro = 13;
@@ -63,4 +64,6 @@ private:
 
     Almacen& almacen;
     const Historia& historia;
+    // The letters of each phrase of the table, in its order.
+    std::vector<std::uint64_t> letrasDeFrases;
 };

@@ -6,25 +6,24 @@
 #include "ventana_memoria.h"
 
 #include "core/coincide.h"
-#include "core/frases.h"
 #include "core/juego.h"
-#include "core/lugares.h"
+#include "core/utf8.h"
+#include "plataforma/fichero_partida.h"
+#include "world/acciones.h"
+#include "world/escenas.h"
+#include "world/frases.h"
+#include "world/historia.h"
 
-#include <QFile>
-
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-
-using namespace Qt::Literals::StringLiterals;
+#include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace {
 
-bool Igual(const QString& fichero, QStringView nombre)
-{
-    return fichero.compare(nombre, Qt::CaseInsensitive) == 0;
-}
-
-bool Entre(qint16 valor, qint16 menor, qint16 mayor)
+bool Entre(std::int16_t valor, std::int16_t menor, std::int16_t mayor)
 {
     return valor >= menor && valor <= mayor;
 }
@@ -33,33 +32,34 @@ bool Entre(qint16 valor, qint16 menor, qint16 mayor)
 void ComprobarEstado(const GameState& estado)
 {
     EXIGIR(Entre(estado.lugar, Calle, Dormitorio));
-    for (qint16 campo : {estado.astilla, estado.hierro, estado.cayena, estado.guantes, estado.condones,
-                         estado.astillaPicante, estado.supremusPinchado, estado.condonesCalientes,
-                         estado.movil, estado.receta})
+    for (std::int16_t campo : {estado.astilla, estado.hierro, estado.cayena, estado.guantes, estado.condones,
+                               estado.astillaPicante, estado.supremusPinchado, estado.condonesCalientes,
+                               estado.movil, estado.receta})
         EXIGIR(Entre(campo, 0, 1));
-    for (qint16 campo : {estado.jabon, estado.manzana, estado.salfuman, estado.numeroPozo})
+    for (std::int16_t campo : {estado.jabon, estado.manzana, estado.salfuman, estado.numeroPozo})
         EXIGIR(Entre(campo, 0, 2));
     EXIGIR(estado.ingredientes >= 0);
 }
 
 // The row that the interpreter will run for the order in the box, if any.
-const Frase* FilaDe(const QString& orden, qint16 lugar)
+const Frase* FilaDe(std::u16string_view orden, std::int16_t lugar)
 {
     for (const Frase& fila : TablaFrases)
-        if ((fila.lugar == Cualquiera || fila.lugar == lugar) && Coincide(fila.frase.toString(), orden))
+        if ((fila.lugar == Cualquiera || fila.lugar == lugar) && Coincide(fila.frase, orden))
             return &fila;
     return nullptr;
 }
 
 struct Prueba {
     VentanaMemoria ventana;
-    Juego juego{ventana};
+    FicheroPartida fichero;
+    Juego juego{ventana, fichero, ElMonjeTalpin()};
     // The character picture stands wherever a character does, from each
     // arrival or load on, until Fray Supremus goes away to cure his prick.
     bool personajeEsperado = true;
 
     // A click or key of the window; false for an unknown one.
-    bool Pulsar(char tecla, QStringView resto)
+    bool Pulsar(char tecla, std::u16string_view resto)
     {
         switch (tecla) {
         case 'l': juego.DescribirLugar(); break;
@@ -77,9 +77,9 @@ struct Prueba {
         case 'g': juego.Guardar(); break;
         case 'r': juego.Cargar(); break;
         case 'x': juego.Limpiar(); break;
-        case 't': ventana.InsertarOrdenes(resto.toString()); break;   // typed, no Enter
-        case 'k':                                                     // the caret moved
-            ventana.cursor = resto.isEmpty() ? 0 : resto.front().unicode() % (ventana.ordenes.size() + 1);
+        case 't': ventana.InsertarOrdenes(resto); break; // typed, no Enter
+        case 'k':                                        // the caret moved
+            ventana.cursor = resto.empty() ? 0 : resto.front() % (ventana.ordenes.size() + 1);
             break;
         case 'q': juego.Tecla(TeclaEsc); break;
         default: return false;
@@ -87,18 +87,18 @@ struct Prueba {
         return true;
     }
 
-    void Linea(const QString& linea)
+    void Linea(std::u16string_view linea)
     {
         const GameState antes = juego.estado;
         bool seVaSupremus = false;
-        const char tecla = linea.size() >= 2 && linea[0] == u'@' ? linea[1].toLatin1() : 0;
-        const bool orden = !Pulsar(tecla, QStringView(linea).sliced(qMin(linea.size(), qsizetype(2))));
+        const char tecla = linea.size() >= 2 && linea[0] == u'@' && linea[1] < 0x80 ? char(linea[1]) : 0;
+        const bool orden = !Pulsar(tecla, linea.substr(std::min<std::size_t>(linea.size(), 2)));
         if (orden) {
             ventana.InsertarOrdenes(linea);
             // Only the spicy splinter sends him away.
             if (antes.lugar == Cocina && antes.astillaPicante == 1) {
                 const Frase* fila = FilaDe(ventana.ordenes, antes.lugar);
-                seVaSupremus = fila && fila->accion.procedimiento == &Juego::UsarAstillaFraySupremus;
+                seVaSupremus = fila && fila->accion.procedimiento == &UsarAstillaFraySupremus;
             }
             juego.Tecla(TeclaIntro);
         }
@@ -107,21 +107,21 @@ struct Prueba {
 
         const GameState& estado = juego.estado;
         ComprobarEstado(estado);
-        const Fotos& fotos = FotosDe(Lugar(estado.lugar));
-        const bool cargada = tecla == 'r' && ventana.lista.isEmpty();
+        const Escena& escena = Escenas[estado.lugar - Calle];
+        const bool cargada = tecla == 'r' && ventana.lista.empty();
         if (estado.lugar != antes.lugar || cargada)
-            personajeEsperado = !fotos.personaje.isEmpty();
+            personajeEsperado = !escena.fotoPersonaje.empty();
         else if (seVaSupremus)
             personajeEsperado = false;
 
-        EXIGIR(Igual(ventana.image3, fotos.lugar));
+        EXIGIR(MismoFichero(ventana.image3, escena.foto));
         EXIGIR(ventana.personajeVisible == personajeEsperado);
         // Until the first move the window shows the Fray Cabronus it opened with.
         if (ventana.personajeVisible)
-            EXIGIR(ventana.image2.isEmpty() ? estado.lugar == Calle : Igual(ventana.image2, fotos.personaje));
+            EXIGIR(ventana.image2.empty() ? estado.lugar == Calle : MismoFichero(ventana.image2, escena.fotoPersonaje));
         if (orden)
-            EXIGIR(ventana.ordenes.isEmpty());
-        EXIGIR(ventana.cursor >= 0 && ventana.cursor <= ventana.ordenes.size());
+            EXIGIR(ventana.ordenes.empty());
+        EXIGIR(ventana.cursor <= ventana.ordenes.size());
     }
 };
 
@@ -135,14 +135,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
 {
-    QFile::remove(u"partida"_s); // no save from an earlier input
+    std::remove("partida"); // no save from an earlier input
     Prueba prueba;
     prueba.juego.Empezar();
-    const QByteArray entrada(reinterpret_cast<const char*>(datos), qsizetype(tamano));
-    for (const QByteArray& linea : entrada.split('\n')) {
-        prueba.Linea(QString::fromUtf8(linea));
-        if (prueba.ventana.terminado)
-            break;
+    std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
+    for (bool mas = true; mas && !prueba.ventana.terminado;) {
+        const std::size_t fin = entrada.find('\n');
+        mas = fin != entrada.npos;
+        prueba.Linea(Utf16(entrada.substr(0, fin)));
+        if (mas)
+            entrada.remove_prefix(fin + 1);
     }
     return 0;
 }

@@ -5,19 +5,20 @@
 #include "ventana_memoria.h"
 
 #include "core/juego.h"
-#include "core/lugares.h"
 #include "core/partida.h"
+#include "plataforma/fichero_partida.h"
+#include "world/escenas.h"
+#include "world/historia.h"
 
-#include <QBuffer>
-#include <QFile>
-
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <string_view>
-
-using namespace Qt::Literals::StringLiterals;
+#include <vector>
 
 namespace {
 
@@ -27,7 +28,7 @@ namespace {
 // line breaks with at most one comma; a place of 1 to 9.
 std::optional<GameState> Esperado(std::string_view texto)
 {
-    if (qint64(texto.size()) > tamanoMaximoPartida)
+    if (texto.size() > tamanoMaximoPartida)
         return std::nullopt;
     const auto blanco = [](char letra) { return letra == ' ' || letra == '\t' || letra == '\r' || letra == '\n'; };
     std::size_t en = 0;
@@ -57,69 +58,58 @@ std::optional<GameState> Esperado(std::string_view texto)
         const auto [fin, error] = std::from_chars(texto.data() + inicio, texto.data() + en, valor);
         if (error != std::errc() || valor < -32768 || valor > 32767)
             return std::nullopt;
-        estado.*GameState::campos[i] = qint16(valor);
+        estado.*GameState::campos[i] = std::int16_t(valor);
     }
     if (estado.lugar < Calle || estado.lugar > Dormitorio)
         return std::nullopt;
     return estado;
 }
 
-std::optional<GameState> Leer(const QByteArray& texto)
-{
-    QBuffer buffer;
-    buffer.setData(texto);
-    buffer.open(QIODevice::ReadOnly);
-    return LeerPartida(buffer);
-}
-
-bool Igual(const QString& fichero, QStringView nombre)
-{
-    return fichero.compare(nombre, Qt::CaseInsensitive) == 0;
-}
-
 // Any state a game could hold, taken from the input's first bytes.
-GameState Cualquiera(const QByteArray& texto)
+GameState EstadoCualquiera(std::string_view texto)
 {
     GameState estado;
     for (std::size_t i = 0; i < GameState::campos.size(); ++i) {
-        qint16 valor = 0;
-        if (qsizetype(2 * i + sizeof valor) <= texto.size())
-            std::memcpy(&valor, texto.constData() + 2 * i, sizeof valor);
+        std::int16_t valor = 0;
+        if (2 * i + sizeof valor <= texto.size())
+            std::memcpy(&valor, texto.data() + 2 * i, sizeof valor);
         estado.*GameState::campos[i] = valor;
     }
-    estado.lugar = qint16(Calle + quint16(estado.lugar) % Dormitorio);
+    estado.lugar = std::int16_t(Calle + std::uint16_t(estado.lugar) % Dormitorio);
     return estado;
 }
 
 // The file loaded through the button, over a game in any state.
-void CargarBoton(const QByteArray& texto, const std::optional<GameState>& esperado)
+void CargarBoton(std::string_view texto, const std::optional<GameState>& esperado)
 {
-    QFile fichero(u"partida"_s);
-    if (!fichero.open(QIODevice::WriteOnly) || fichero.write(texto) != texto.size())
+    std::ofstream salida("partida", std::ios::binary | std::ios::trunc);
+    if (!salida.write(texto.data(), std::streamsize(texto.size())) || !salida.flush())
         std::abort();
-    fichero.close();
+    salida.close();
 
     VentanaMemoria ventana;
-    Juego juego(ventana);
+    FicheroPartida fichero;
+    Juego juego(ventana, fichero, ElMonjeTalpin());
     juego.Empezar();
-    juego.estado = Cualquiera(texto.sliced(qMin(texto.size(), qsizetype(7))));
-    ventana.ordenes = u"mirar"_s;
+    juego.estado = EstadoCualquiera(texto.substr(std::min<std::size_t>(texto.size(), 7)));
+    ventana.ordenes = u"mirar";
     const GameState antes = juego.estado;
-    const QStringList lista = ventana.lista;
+    const std::vector<std::u16string> lista = ventana.lista;
     juego.Cargar();
 
     if (esperado) {
         EXIGIR(juego.estado == *esperado);
-        const Fotos& fotos = FotosDe(Lugar(esperado->lugar));
-        EXIGIR(ventana.lista.isEmpty() && ventana.ordenes.isEmpty());
-        EXIGIR(Igual(ventana.image3, fotos.lugar));
-        EXIGIR(ventana.personajeVisible == !fotos.personaje.isEmpty());
-        EXIGIR(!ventana.personajeVisible || Igual(ventana.image2, fotos.personaje));
+        const Escena& escena = Escenas[esperado->lugar - Calle];
+        EXIGIR(ventana.lista.empty() && ventana.ordenes.empty());
+        EXIGIR(MismoFichero(ventana.image3, escena.foto));
+        EXIGIR(ventana.personajeVisible == !escena.fotoPersonaje.empty());
+        EXIGIR(!ventana.personajeVisible || MismoFichero(ventana.image2, escena.fotoPersonaje));
     } else {
         EXIGIR(juego.estado == antes);
-        EXIGIR(ventana.lista.size() == lista.size() + 1 && ventana.lista.first(lista.size()) == lista);
-        EXIGIR(ventana.ordenes == u"mirar"_s);
-        EXIGIR(Igual(ventana.image3, FotosDe(Calle).lugar) && ventana.image2.isEmpty() && ventana.personajeVisible);
+        EXIGIR(ventana.lista.size() == lista.size() + 1
+               && std::equal(lista.begin(), lista.end(), ventana.lista.begin()));
+        EXIGIR(ventana.ordenes == u"mirar");
+        EXIGIR(MismoFichero(ventana.image3, Escenas[0].foto) && ventana.image2.empty() && ventana.personajeVisible);
     }
 }
 
@@ -133,13 +123,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
 {
-    const QByteArray texto(reinterpret_cast<const char*>(datos), qsizetype(tamano));
-    const std::optional<GameState> esperado = Esperado(std::string_view(texto.constData(), texto.size()));
-    EXIGIR(Leer(texto) == esperado);
+    const std::string_view texto(reinterpret_cast<const char*>(datos), tamano);
+    const std::optional<GameState> esperado = Esperado(texto);
+    EXIGIR(LeerPartida(texto) == esperado);
 
     // What a save writes loads back as it was.
-    const GameState estado = Cualquiera(texto);
-    EXIGIR(Leer(TextoPartida(estado)) == estado);
+    const GameState estado = EstadoCualquiera(texto);
+    EXIGIR(LeerPartida(TextoPartida(estado)) == estado);
 
     CargarBoton(texto, esperado);
     return 0;

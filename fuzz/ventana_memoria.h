@@ -2,38 +2,41 @@
 
 #include "core/ventana.h"
 
-#include <QStringList>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
 
 // The game window kept in memory, and nothing read from disk: what the list,
 // the command box with its caret and the two pictures hold.
 class VentanaMemoria final : public Ventana {
 public:
     void VaciarLista() override { lista.clear(); }
-    void AnadirLinea(const QString& linea) override { lista.append(linea); }
-    QString LeerOrdenes() const override { return ordenes; }
-    void PonerOrdenes(const QString& texto) override
+    void AnadirLinea(std::u16string_view linea) override { lista.emplace_back(linea); }
+    std::u16string LeerOrdenes() const override { return ordenes; }
+    void PonerOrdenes(std::u16string_view texto) override
     {
         ordenes = texto;
         cursor = 0;
     }
-    void InsertarOrdenes(const QString& texto) override
+    void InsertarOrdenes(std::u16string_view texto) override
     {
         ordenes.insert(cursor, texto);
         cursor += texto.size();
     }
-    void CargarImagen(Imagen imagen, const QString& fichero) override
+    void CargarImagen(Imagen imagen, std::u16string_view fichero) override
     {
         (imagen == Imagen::Personaje ? image2 : image3) = fichero;
     }
     void MostrarPersonaje(bool visible) override { personajeVisible = visible; }
     void MostrarFinal() override { terminado = true; }
-    void Despedirse(const QString&) override { terminado = true; }
+    void Despedirse(std::u16string_view) override { terminado = true; }
 
-    QStringList lista;
-    QString ordenes;
-    qsizetype cursor = 0;
-    QString image3;
-    QString image2; // empty while it shows the picture the window opened with
+    std::vector<std::u16string> lista;
+    std::u16string ordenes;
+    std::size_t cursor = 0;
+    std::u16string image3;
+    std::u16string image2; // empty while it shows the picture the window opened with
     bool personajeVisible = true;
     bool terminado = false;
 };
