@@ -2,8 +2,8 @@
 # The browser edition's tests: builds it (scripts/web.sh), installs Debian's
 # chromium and the node packages pinned in package-lock.json, plays every
 # transcript of tests/partidas/ through the node twin of talpin-texto, and
-# runs the browser tests of tests/web/. Needs build/ from scripts/pruebas.sh,
-# for test_partidas and the native talpin-texto.
+# runs the browser tests of tests/web/. scripts/pruebas.sh runs it last: it
+# needs build/, for test_partidas and the native talpin-texto.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
