@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Rebuilds every picture in graficos/ and recursos/, and the menu icon in
-# escritorio/iconos/, from the drawings in arte/dibujos/.
+# Rebuilds every picture in graficos/ and recursos/, the menu icon in
+# escritorio/iconos/ and the browser edition's icons in web/iconos/, from the
+# drawings in arte/dibujos/.
 # Each drawing is rendered at eight times its size and scaled down, for smooth
 # edges, to its own size and to twice that size (the "@2x" file beside it).
 set -euo pipefail
@@ -71,4 +72,11 @@ armar icono > "$iconos/talpin.svg"
 for lado in 48 64 128 256; do
   rsvg-convert -w "$lado" -h "$lado" "$iconos/talpin.svg" -o "$iconos/talpin-$lado.png"
   echo "escritorio/iconos/talpin-$lado.png"
+done
+
+# The browser edition's icons, at the sizes a web app manifest asks for.
+mkdir -p "$raiz/web/iconos"
+for lado in 192 512; do
+  rsvg-convert -w "$lado" -h "$lado" "$iconos/talpin.svg" -o "$raiz/web/iconos/talpin-$lado.png"
+  echo "web/iconos/talpin-$lado.png"
 done

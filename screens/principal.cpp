@@ -1,8 +1,9 @@
 #include "screens/principal.h"
 
-#include "screens/historia.h"
+#include "ui/cadenas.h"
+#include "ui/controles.h"
 #include "ui/disposicion.h"
-#include "ui/foto.h"
+#include "world/antecedentes.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -14,57 +15,59 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+const Pantalla& pantalla = PantallaPrincipal();
+
+} // namespace
+
 Principal::Principal(QWidget* padre) : QMainWindow(padre)
 {
-    setObjectName(u"Principal"_s);
-    setWindowTitle(u"El monje Talpín"_s);
+    setObjectName(Nombre(pantalla.nombre));
+    setWindowTitle(DeJuego(pantalla.titulo));
 
-    QMenu* archivo = menuBar()->addMenu(u"&Archivo"_s);
-    archivo->setObjectName(u"archivo"_s);
-    archivo->addAction(u"So&bre el autor"_s, this, &Principal::verAutor)->setObjectName(u"autor"_s);
-    archivo->addAction(u"A&cerca de ..."_s, this, &Principal::AcercaDe)->setObjectName(u"acercade"_s);
-    archivo->addAction(u"&Salir"_s, this, &Principal::terminar)->setObjectName(u"alacaca"_s);
+    // The Archivo menu's items, each with its handler; the page alone has
+    // the others, to move the saved game.
+    const std::pair<std::string_view, void (Principal::*)()> opciones[] = {
+        {"autor", &Principal::verAutor},
+        {"acercade", &Principal::AcercaDe},
+        {"alacaca", &Principal::terminar},
+    };
+    const Control& menu = Buscar(pantalla, "archivo");
+    QMenu* archivo = menuBar()->addMenu(DeJuego(menu.texto));
+    archivo->setObjectName(Nombre(menu.nombre));
+    for (const auto& [nombre, accion] : opciones)
+        archivo->addAction(DeJuego(Buscar(pantalla, nombre).texto), this, accion)->setObjectName(Nombre(nombre));
 
     // The client area below the menu bar; the menu keeps the system's font.
     auto* area = new QWidget(this);
-    area->setFixedSize(Px(9630), Px(5715));
-    area->setFont(Letra(u"Tempus Sans ITC"_s, 8.25, true));
+    area->setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
+    area->setFont(Letra(pantalla.tipo));
     PintarFondo(area);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* Image1 = new Foto(area, Caja(600, 120, 1545, 2415));
-    Image1->setObjectName(u"Image1"_s);
-    Image1->setAccessibleName(u"El monje Talpín"_s);
-    Image1->setAccessibleDescription(u"Dibujo de Talpín con un frasco en las manos"_s);
-    CargarGuardada(Image1, u"titulo.jpg"_s);
-
-    Rotulo(area, "Label1", u"TROMBULIX JUEGOS    "_s, Caja(120, 2640, 2655, 255), Letra(u"Mistral"_s, 13.5, true));
-    Rotulo(area, "Label2", u"Presenta ..."_s, Caja(960, 3120, 1095, 255), Letra(u"Modern"_s, 10.5, true));
+    NuevaFoto(area, pantalla, "Image1");
+    NuevaEtiqueta(area, pantalla, "Label1");
+    NuevaEtiqueta(area, pantalla, "Label2");
 
     // Its font first: the caption is measured as it is set.
+    const Control& marco = Buscar(pantalla, "Frame2");
     auto* Frame2 = new QGroupBox(area);
-    Frame2->setObjectName(u"Frame2"_s);
-    Frame2->setGeometry(Caja(3240, 480, 6132, 3252));
-    Frame2->setFont(Letra(u"MS Sans Serif"_s, 9.75, true));
-    Frame2->setTitle(u" HISTORIA "_s);
+    Frame2->setObjectName(Nombre(marco.nombre));
+    Frame2->setGeometry(Caja(marco.caja));
+    Frame2->setFont(Letra(*marco.tipo));
+    Frame2->setTitle(DeJuego(marco.texto));
     // An etched frame with its caption across the top edge.
     Frame2->setStyleSheet(u"QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
                           u"QGroupBox::title { subcontrol-origin: margin; left: 6px; }"_s);
-    QLabel* Label5 = Etiqueta(Frame2, Historia(), Caja(120, 360, 5892, 2772), true);
-    Label5->setObjectName(u"Label5"_s);
-    Label5->setFont(Letra(u"MS Sans Serif"_s, 8.25));
+    NuevaEtiqueta(Frame2, pantalla, "Label5", true, DeJuego(Antecedentes()));
 
-    Rotulo(area, "Label3", u"EL MONJE TALPÍN"_s, Caja(3480, 4200, 4335, 615),
-           Letra(u"Monotype Corsiva"_s, 24, true, true));
-
-    QPushButton* Command1 = Boton(area, u"Command1"_s, u"Juego"_s, Caja(120, 5160, 1332, 372));
-    Command1->setFont(Letra(u"MS Sans Serif"_s, 8.25));
+    NuevaEtiqueta(area, pantalla, "Label3");
+    QPushButton* Command1 = NuevoBoton(area, pantalla, "Command1");
     connect(Command1, &QPushButton::clicked, this, &Principal::jugar);
-
-    Rotulo(area, "Label6", u"En ..."_s, Caja(3600, 5280, 492, 252), Letra(u"MS Sans Serif"_s, 8.25));
-    Rotulo(area, "Label4", u"\" El único héroe \""_s, Caja(4800, 5160, 1815, 375),
-           Letra(u"Arial Rounded MT Bold"_s, 9.75, true));
+    NuevaEtiqueta(area, pantalla, "Label6");
+    NuevaEtiqueta(area, pantalla, "Label4");
 
     Command1->setFocus();
     Encajar(area);
@@ -72,8 +75,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
 
 void Principal::AcercaDe()
 {
-    QMessageBox acerca(QMessageBox::NoIcon, u"Acerca de ..."_s,
-                       u"© 2003 Trombulix Juegos, equipo Monjes Locos: El monje Talpín, \" El único héroe \""_s,
+    QMessageBox acerca(QMessageBox::NoIcon, DeJuego(MensajeAcercaDe().titulo), DeJuego(MensajeAcercaDe().texto),
                        QMessageBox::Ok, this);
     acerca.exec();
 }

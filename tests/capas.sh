@@ -3,12 +3,14 @@
 #   core                      ->  core
 #   world                     ->  core, world
 #   plataforma                ->  core, plataforma
+#   presentacion              ->  presentacion
 #   texto                     ->  core, world, plataforma, texto
-#   ui                        ->  core, world, plataforma, ui
-#   screens                   ->  core, world, plataforma, ui, screens
+#   ui                        ->  core, world, plataforma, presentacion, ui
+#   screens                   ->  core, world, plataforma, presentacion, ui, screens
+#   web                       ->  core, world, presentacion, texto, web
 #   fuzz                      ->  core, world, plataforma
-# The engine, the story, the platform layer and the terminal game are
-# standard C++: each of their files builds with no Qt on the include path.
+# The engine, the story, the platform layer, what the front ends show alike
+# and the terminal game are standard C++: each of their files builds with no Qt on the include path.
 set -u
 fallos=0
 revisar() {
@@ -22,12 +24,14 @@ revisar() {
 revisar core 'core'
 revisar world 'core|world'
 revisar plataforma 'core|plataforma'
+revisar presentacion 'presentacion'
 revisar texto 'core|world|plataforma|texto'
-revisar ui 'core|world|plataforma|ui'
-revisar screens 'core|world|plataforma|ui|screens'
+revisar ui 'core|world|plataforma|presentacion|ui'
+revisar screens 'core|world|plataforma|presentacion|ui|screens'
+revisar web 'core|world|presentacion|texto|web'
 revisar fuzz 'core|world|plataforma'
 
-for fichero in core/*.cpp world/*.cpp plataforma/*.cpp texto/*.cpp; do
+for fichero in core/*.cpp world/*.cpp plataforma/*.cpp presentacion/*.cpp texto/*.cpp; do
   if grep -nE '^#include <(Q|q)' "$fichero" "${fichero%.cpp}.h" 2>/dev/null; then
     echo "Qt en la biblioteca estándar: $fichero"
     fallos=1

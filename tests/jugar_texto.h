@@ -14,7 +14,8 @@ struct Salida {
     QString errores;
 };
 
-// Plays the input through talpin-texto in `carpeta`, with the game's pictures.
+// Plays the input through talpin-texto in `carpeta`, with the game's pictures;
+// or through its node twin where TALPIN_TEXTO_JS names it (scripts/pruebas-web.sh).
 // `enElHijo` runs in the child just before the program starts (to set a limit,
 // say); a program still running after `espera` ms counts as hung.
 inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath(),
@@ -24,7 +25,11 @@ inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::cu
     proceso.setWorkingDirectory(carpeta);
     if (enElHijo)
         proceso.setChildProcessModifier(enElHijo);
-    proceso.start(QStringLiteral(TALPIN_TEXTO), {});
+    const QString twin = qEnvironmentVariable("TALPIN_TEXTO_JS");
+    if (twin.isEmpty())
+        proceso.start(QStringLiteral(TALPIN_TEXTO), {});
+    else
+        proceso.start(QStringLiteral("node"), {twin});
     proceso.write(entrada);
     proceso.closeWriteChannel();
     if (!proceso.waitForFinished(espera))

@@ -1,5 +1,6 @@
 #include "ui/disposicion.h"
 
+#include "presentacion/caras.h"
 #include "ui/fuentes.h"
 
 #include <QLabel>
@@ -39,10 +40,18 @@ QRect Caja(int izquierda, int arriba, int ancho, int alto)
     return QRect(Px(izquierda), Px(arriba), Px(ancho), Px(alto));
 }
 
+QRect Caja(const Recuadro& caja) { return Caja(caja.izquierda, caja.arriba, caja.ancho, caja.alto); }
+
+QFont Letra(const Tipo& tipo)
+{
+    return Letra(QString::fromUtf8(tipo.cara.data(), qsizetype(tipo.cara.size())), tipo.puntos, tipo.negrita,
+                 tipo.cursiva);
+}
+
 QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva)
 {
     QFont letra = Fuente(caraWindows, puntos, negrita, cursiva);
-    letra.setPixelSize(qRound(letra.pointSizeF() * 96 / 72));
+    letra.setPixelSize(PixelesDeLetra(caraWindows.toStdString(), puntos));
     // Drawn from the outlines as designed: the autohinter would first study
     // every glyph of each face, which is most of what loading one costs,
     // for a difference hardly seen at these sizes.
@@ -53,7 +62,7 @@ QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva
 void PintarFondo(QWidget* ventana)
 {
     QPalette paleta = ventana->palette();
-    paleta.setColor(QPalette::Window, colorFondo);
+    paleta.setColor(QPalette::Window, Colorear(colorFondo));
     ventana->setPalette(paleta);
     ventana->setAutoFillBackground(true);
 }
@@ -65,14 +74,6 @@ QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar)
     etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     etiqueta->setWordWrap(ajustar);
     etiqueta->setTextFormat(Qt::PlainText);
-    return etiqueta;
-}
-
-QLabel* Rotulo(QWidget* padre, const char* nombre, const QString& texto, QRect caja, const QFont& letra)
-{
-    QLabel* etiqueta = Etiqueta(padre, texto, caja);
-    etiqueta->setObjectName(QLatin1StringView(nombre));
-    etiqueta->setFont(letra);
     return etiqueta;
 }
 

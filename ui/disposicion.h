@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentacion/pantallas.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -7,20 +9,18 @@
 
 class QWidget;
 
-// The windows are laid out in twips, as their designer drew them: 15 twips
-// make one pixel at 96 dots per inch.
-constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
-
-// A control's box, in twips from the top left corner of its parent.
+// A control's box, in twips from the top left corner of its parent, in
+// pixels (Px in presentacion/pantallas.h).
 QRect Caja(int izquierda, int arriba, int ancho, int alto);
+QRect Caja(const Recuadro& caja);
 
 // A font of the layouts, sized in pixels as the points measure at 96 dpi,
 // so the text fits its box whatever the screen's logical dpi.
 QFont Letra(const QString& caraWindows, qreal puntos, bool negrita = false, bool cursiva = false);
+QFont Letra(const Tipo& tipo);
 
-// The classic Windows colours the windows were designed with.
-inline const QColor colorFondo(212, 208, 200);   // inactive title-bar text
-inline const QColor colorSombra(64, 64, 64);     // dark 3-D shadow
+// One of the layouts' colours.
+inline QColor Colorear(const Color& color) { return QColor(color.rojo, color.verde, color.azul); }
 
 // Gives a window the classic background, its labels included.
 void PintarFondo(QWidget* ventana);
@@ -31,9 +31,6 @@ class QPushButton;
 // A label as the layouts draw them: text from the top left, wrapped when
 // asked, over the window's background and lines.
 QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar = false);
-
-// A one-line label of a layout with its name and its own font.
-QLabel* Rotulo(QWidget* padre, const char* nombre, const QString& texto, QRect caja, const QFont& letra);
 
 // A push button of a layout. Enter on it while it has the focus presses
 // it, as on the system the windows were designed for.

@@ -1,6 +1,7 @@
 #include "ui/foto.h"
 
 #include "plataforma/graficos.h"
+#include "presentacion/pantallas.h"
 #include "ui/accesible.h"
 #include "ui/cadenas.h"
 
@@ -98,11 +99,7 @@ void Foto::paintEvent(QPaintEvent* evento)
     pintor.drawRect(QRectF(rect()).adjusted(anchoMarca / 2, anchoMarca / 2, -anchoMarca / 2, -anchoMarca / 2));
 }
 
-QString NombreDoble(const QString& nombre)
-{
-    const qsizetype punto = nombre.lastIndexOf(u'.');
-    return punto < 0 ? nombre + u"@2x"_s : nombre.first(punto) + u"@2x"_s + nombre.sliced(punto);
-}
+QString NombreDoble(const QString& nombre) { return QString::fromStdString(NombreDoble(nombre.toStdString())); }
 
 void CargarGuardada(Foto* foto, const QString& nombre)
 {

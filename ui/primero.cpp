@@ -3,6 +3,7 @@
 #include "plataforma/graficos.h"
 #include "ui/aviso.h"
 #include "ui/cadenas.h"
+#include "ui/controles.h"
 #include "ui/disposicion.h"
 #include "ui/foto.h"
 #include "ui/trazos.h"
@@ -18,73 +19,54 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+const Pantalla& pantalla = PantallaPrimero();
+
+const Control& De(std::string_view nombre) { return Buscar(pantalla, nombre); }
+
+} // namespace
+
 Primero::Primero(QWidget* padre) : Marco(padre), juego(*this, partida, ElMonjeTalpin())
 {
-    setObjectName(u"Primero"_s);
-    setWindowTitle(u"El monje Talpín"_s);
-    setFixedSize(Px(10185), Px(7320));
-    setFont(Letra(u"MS Sans Serif"_s, 8.25));
+    setObjectName(Nombre(pantalla.nombre));
+    setWindowTitle(DeJuego(pantalla.titulo));
+    setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
+    setFont(Letra(pantalla.tipo));
     PintarFondo(this);
     Construir();
 }
 
 void Primero::Construir()
 {
-    Trazar(this, Rectangulo(120, 120, 2400, 4080)      // the character
-                     + Rectangulo(7800, 120, 9960, 4080) // Talpín
-                     + Rectangulo(120, 6000, 4680, 7080) // the verbs
-                     + Rectangulo(6120, 5520, 9840, 7080) // the buttons
-                     // the open outline around the messages
-                     + QList<Trazo>{{1200, 4320, 10080, 4320},
-                                    {10080, 4320, 10080, 5280},
-                                    {4320, 5280, 10080, 5280},
-                                    {5880, 5280, 5880, 6000},
-                                    {4680, 6000, 5880, 6000}});
+    Trazar(this, pantalla.trazos);
 
-    Image2 = new Foto(this, Caja(360, 240, 1920, 3465));
-    Image2->setObjectName(u"Image2"_s);
-    Image2->setAccessibleDescription(u"El personaje que está aquí: pon su nombre en la orden"_s);
-    CargarGuardada(Image2, u"cabronus.jpg"_s);
+    Image2 = NuevaFoto(this, pantalla, "Image2");
     connect(Image2, &Foto::pulsada, this, [this] { juego.PulsarPersonaje(); });
-
-    Image3 = new Foto(this, Caja(2760, 240, 4785, 3885));
-    Image3->setObjectName(u"Image3"_s);
-    Image3->setAccessibleDescription(u"El lugar donde estás: descríbelo"_s);
-    CargarGuardada(Image3, u"calle.jpg"_s);
+    Image3 = NuevaFoto(this, pantalla, "Image3");
     connect(Image3, &Foto::pulsada, this, [this] { juego.DescribirLugar(); });
-
-    auto* Image1 = new Foto(this, Caja(7920, 240, 1860, 3480));
-    Image1->setObjectName(u"Image1"_s);
-    Image1->setAccessibleName(u"Talpín"_s);
-    Image1->setAccessibleDescription(u"El protagonista, un monje con hábito"_s);
-    CargarGuardada(Image1, u"talpin.jpg"_s);
-
-    Etiqueta(this, u"Talpín"_s, Caja(9360, 3720, 495, 255))->setObjectName(u"Label3"_s);
+    NuevaFoto(this, pantalla, "Image1");
+    NuevaEtiqueta(this, pantalla, "Label3");
 
     QPalette sombra = palette();
-    sombra.setColor(QPalette::WindowText, colorSombra);
-    QLabel* Label2 = Etiqueta(this, u"Mensajes."_s, Caja(120, 4200, 975, 255));
-    Label2->setObjectName(u"Label2"_s);
-    Label2->setFont(Letra(u"Californian FB"_s, 10.5, true));
+    sombra.setColor(QPalette::WindowText, Colorear(colorSombra));
+    QLabel* Label2 = NuevaEtiqueta(this, pantalla, "Label2");
     Label2->setPalette(sombra);
 
     List1 = new QListWidget(this);
     List1->setObjectName(u"List1"_s);
-    List1->setGeometry(Caja(120, 4440, 9855, 690));
-    List1->setFont(Letra(u"Arial"_s, 8.25, true));
+    List1->setGeometry(Caja(De("List1").caja));
+    List1->setFont(Letra(*De("List1").tipo));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label2->setBuddy(List1);
     List1->setAccessibleName(Label2->text());
 
-    QLabel* Label1 = Etiqueta(this, u"Escribe aquí, las ordenes que quieras realizar."_s,
-                              Caja(120, 5160, 4095, 255));
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setFont(Letra(u"Californian FB"_s, 10.5, true));
+    QLabel* Label1 = NuevaEtiqueta(this, pantalla, "Label1");
     Label1->setPalette(sombra);
 
     ordenes = new QLineEdit(this);
     ordenes->setObjectName(u"ordenes"_s);
-    ordenes->setGeometry(Caja(120, 5400, 5655, 405));
+    ordenes->setGeometry(Caja(De("ordenes").caja));
     ordenes->installEventFilter(this);
     // Qt tells of the first caret move before the first focus, and a screen
     // reader then takes the box as focused already and does not name it:
@@ -95,44 +77,31 @@ void Primero::Construir()
     ordenes->setAccessibleName(Label1->text());
 
     // The heading interrupts the top edge of the frame around the verbs.
-    QLabel* Label7 = Etiqueta(this, u" Verbos a usar"_s, Caja(1800, 5880, 1095, 255));
-    Label7->setObjectName(u"Label7"_s);
-    Label7->setAutoFillBackground(true);
+    NuevaEtiqueta(this, pantalla, "Label7")->setAutoFillBackground(true);
 
     struct FotoVerbo {
-        const char* nombre;
-        const char* fichero;
+        std::string_view nombre;
         Verbo verbo;
-        QRect caja;
-        QString leido; // what a screen reader says
     };
     const FotoVerbo verbos[] = {
-        {"Image4", "hablar.jpg", Verbo::Hablar, Caja(240, 6240, 780, 780), u"Hablar"_s},
-        {"Image5", "mirar.jpg", Verbo::Mirar, Caja(1200, 6240, 690, 765), u"Mirar"_s},
-        {"Image6", "usar.jpg", Verbo::Usar, Caja(2040, 6240, 675, 765), u"Usar"_s},
-        {"Image7", "mentir.jpg", Verbo::Mentir, Caja(2880, 6240, 795, 735), u"Mentir"_s},
-        {"Image8", "coger.jpg", Verbo::Coger, Caja(3840, 6240, 690, 735), u"Coger"_s},
+        {"Image4", Verbo::Hablar}, {"Image5", Verbo::Mirar}, {"Image6", Verbo::Usar},
+        {"Image7", Verbo::Mentir}, {"Image8", Verbo::Coger},
     };
-    QList<Foto*> fotos;
+    QList<Foto*> fotos{Image3, Image2};
     for (const FotoVerbo& verbo : verbos) {
-        auto* foto = new Foto(this, verbo.caja);
-        foto->setObjectName(QLatin1StringView(verbo.nombre));
-        foto->setAccessibleName(verbo.leido);
-        foto->setAccessibleDescription(u"Escribe el verbo en la caja de órdenes"_s);
-        CargarGuardada(foto, QLatin1StringView(verbo.fichero));
+        Foto* foto = NuevaFoto(this, pantalla, verbo.nombre);
         connect(foto, &Foto::pulsada, this, [this, pulsado = verbo.verbo] { juego.PulsarVerbo(pulsado); });
         fotos.append(foto);
     }
-    fotos << Image3 << Image2;
     for (Foto* foto : std::as_const(fotos))
         foto->AdmitirTeclado();
 
-    QPushButton* Guardar = Boton(this, u"Guardar"_s, u"Guardar"_s, Caja(6240, 5640, 1092, 612));
-    QPushButton* Cargar = Boton(this, u"Cargar"_s, u"Cargar"_s, Caja(7440, 5640, 1092, 612));
-    QPushButton* salir = Boton(this, u"salir"_s, u"Menú Principal"_s, Caja(8640, 5640, 1092, 612));
-    QPushButton* objetos = Boton(this, u"objetos"_s, u"Objetos"_s, Caja(6240, 6360, 1095, 612));
-    QPushButton* Salidas = Boton(this, u"Salidas"_s, u"Salidas"_s, Caja(7440, 6360, 1095, 612));
-    QPushButton* limpiar = Boton(this, u"limpiar"_s, u"Limpiar"_s, Caja(8640, 6360, 1095, 612));
+    QPushButton* Guardar = NuevoBoton(this, pantalla, "Guardar");
+    QPushButton* Cargar = NuevoBoton(this, pantalla, "Cargar");
+    QPushButton* salir = NuevoBoton(this, pantalla, "salir");
+    QPushButton* objetos = NuevoBoton(this, pantalla, "objetos");
+    QPushButton* Salidas = NuevoBoton(this, pantalla, "Salidas");
+    QPushButton* limpiar = NuevoBoton(this, pantalla, "limpiar");
     connect(Guardar, &QPushButton::clicked, this, [this] { juego.Guardar(); });
     connect(Cargar, &QPushButton::clicked, this, [this] { juego.Cargar(); });
     connect(salir, &QPushButton::clicked, this, &Primero::menuPrincipal);
@@ -142,11 +111,13 @@ void Primero::Construir()
 
     // The window's own order first; the pictures, which only the keyboard
     // focuses, after it.
-    QList<QWidget*> orden{List1, ordenes, limpiar, salir, Salidas, Guardar, objetos, Cargar};
-    for (Foto* foto : std::as_const(fotos))
-        orden.append(foto);
-    for (qsizetype i = 1; i < orden.size(); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    QWidget* anterior = nullptr;
+    for (std::string_view nombre : pantalla.orden) {
+        QWidget* control = findChild<QWidget*>(Nombre(nombre), Qt::FindDirectChildrenOnly);
+        if (anterior)
+            setTabOrder(anterior, control);
+        anterior = control;
+    }
     List1->setFocus();
     Encajar(this);
 }
@@ -173,7 +144,7 @@ bool Primero::eventFilter(QObject* objeto, QEvent* evento)
     if (objeto == ordenes && evento->type() == QEvent::KeyPress) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
-            historial.Anotar(ordenes->text());
+            historial.Anotar(AlJuego(ordenes->text()));
             juego.Tecla(TeclaIntro);
         } else if (tecla->key() == Qt::Key_Escape) {
             juego.Tecla(TeclaEsc);
@@ -189,10 +160,10 @@ bool Primero::eventFilter(QObject* objeto, QEvent* evento)
 
 void Primero::Recordar(int tecla)
 {
-    const std::optional<QString> orden = tecla == Qt::Key_Up ? historial.Anterior() : historial.Siguiente();
+    const std::optional<std::u16string> orden = tecla == Qt::Key_Up ? historial.Anterior() : historial.Siguiente();
     // The caret goes to the end, to go on typing.
     if (orden)
-        ordenes->setText(*orden);
+        ordenes->setText(DeJuego(*orden));
 }
 
 void Primero::VaciarLista()
@@ -272,7 +243,7 @@ void Primero::MostrarFinal() { emit ganado(); }
 
 void Primero::Despedirse(std::u16string_view despedida)
 {
-    QMessageBox adios(QMessageBox::Warning, u"Salir"_s, DeJuego(despedida), QMessageBox::Ok, this);
+    QMessageBox adios(QMessageBox::Warning, DeJuego(MensajeSalir().titulo), DeJuego(despedida), QMessageBox::Ok, this);
     adios.exec();
     emit terminar();
 }

@@ -3,7 +3,7 @@
 #include "core/juego.h"
 #include "core/ventana.h"
 #include "plataforma/fichero_partida.h"
-#include "ui/historial.h"
+#include "presentacion/historial.h"
 #include "ui/marco.h"
 
 class Aviso;

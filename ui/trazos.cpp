@@ -3,16 +3,6 @@
 #include "ui/accesible.h"
 #include "ui/disposicion.h"
 
-QList<Trazo> Rectangulo(int izquierda, int arriba, int derecha, int abajo)
-{
-    return {
-        {izquierda, arriba, derecha, arriba},
-        {derecha, arriba, derecha, abajo},
-        {izquierda, abajo, derecha, abajo},
-        {izquierda, arriba, izquierda, abajo},
-    };
-}
-
 Linea::Linea(QWidget* ventana, Trazo trazo) : QWidget(ventana)
 {
     InstalarAccesibles();
@@ -26,7 +16,7 @@ Linea::Linea(QWidget* ventana, Trazo trazo) : QWidget(ventana)
     lower();
 }
 
-QList<Linea*> Trazar(QWidget* ventana, const QList<Trazo>& trazos)
+QList<Linea*> Trazar(QWidget* ventana, std::span<const Trazo> trazos)
 {
     QList<Linea*> lineas;
     for (const Trazo& trazo : trazos)

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "presentacion/pantallas.h"
+
 #include <QList>
 #include <QWidget>
 
-// A thin straight line of a layout, across or down, from one point to
-// another, in twips.
-struct Trazo {
-    int x1, y1, x2, y2;
-};
-
-// The four sides of a rectangle, from its top left to its bottom right corner.
-QList<Trazo> Rectangulo(int izquierda, int arriba, int derecha, int abajo);
+#include <span>
 
 // One line of a window, one pixel thick, beneath every control.
 class Linea final : public QWidget {
@@ -21,4 +16,4 @@ public:
 };
 
 // The lines of a window, in the order given.
-QList<Linea*> Trazar(QWidget* ventana, const QList<Trazo>& trazos);
+QList<Linea*> Trazar(QWidget* ventana, std::span<const Trazo> trazos);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string_view>
 
 // The story so far, as Talpín tells it on the title window.
-QString Historia();
+std::u16string_view Antecedentes();

@@ -1,8 +1,6 @@
-#include "screens/historia.h"
+#include "world/antecedentes.h"
 
-using namespace Qt::Literals::StringLiterals;
-
-QString Historia()
+std::u16string_view Antecedentes()
 {
     return u"Hace sólo unas semanas que la desgracia cayó sobre nuestra orden. Uno tras otro, tres "
            u"de mis hermanos aparecieron muertos, y cada vez de una forma más grotesca: al primero lo "
@@ -14,5 +12,5 @@ QString Historia()
            u"guardia por las noches, y esta semana me ha tocado a mí. Así que aquí estoy, ante la "
            u"casa de Fray Supremus, dispuesto a protegerle durante siete días, y para colmo en "
            u"compañía de Fray Cabronus, que no ha dejado de quejarse en todo el camino. No sé quién "
-           u"anda detrás de todo esto, pero pienso descubrirlo antes de que vuelva a correr la sangre."_s;
+           u"anda detrás de todo esto, pero pienso descubrirlo antes de que vuelva a correr la sangre.";
 }

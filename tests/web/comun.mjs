@@ -1,0 +1,161 @@
+// What the browser tests share: the built site served on 127.0.0.1,
+// Debian's chromium with a fresh profile, and the transcripts of
+// tests/partidas/ read as a player's session.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { after, before } from 'node:test';
+import puppeteer from 'puppeteer-core';
+
+export const raiz = resolve(new URL('../..', import.meta.url).pathname);
+export const sitio = join(raiz, 'build-web');
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+
+// A static server for `carpeta`, as the README serves the site.
+export async function Servir(carpeta = sitio) {
+  const servidor = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '0', '-d', carpeta], {
+    stdio: ['ignore', 'pipe', 'ignore'],
+  });
+  const puerto = await new Promise((listo, fallo) => {
+    let leido = '';
+    servidor.stdout.on('data', (trozo) => {
+      leido += trozo;
+      const hallado = /port (\d+)/.exec(leido);
+      if (hallado) listo(Number(hallado[1]));
+    });
+    servidor.on('exit', () => fallo(new Error('the server stopped')));
+  });
+  return {
+    url: `http://127.0.0.1:${puerto}/`,
+    parar: () => new Promise((hecho) => {
+      if (servidor.exitCode !== null) return hecho();
+      servidor.once('exit', hecho);
+      servidor.kill();
+    }),
+  };
+}
+
+export async function Abrir({ ancho = 800, alto = 600, densidad = 1 } = {}) {
+  const perfil = mkdtempSync(join(tmpdir(), 'talpin-chromium-'));
+  const navegador = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    userDataDir: perfil,
+    defaultViewport: { width: ancho, height: alto, deviceScaleFactor: densidad },
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--lang=es'],
+  });
+  const cerrar = navegador.close.bind(navegador);
+  navegador.close = async () => {
+    await cerrar();
+    rmSync(perfil, { recursive: true, force: true });
+  };
+  return navegador;
+}
+
+// For a test file: the site served and one browser for its tests, as
+// `entorno.servidor` and `entorno.navegador`.
+export function Entorno(opciones) {
+  const entorno = {};
+  before(async () => {
+    entorno.servidor = await Servir();
+    entorno.navegador = await Abrir(opciones);
+  });
+  after(async () => {
+    await entorno.navegador?.close();
+    await entorno.servidor?.parar();
+  });
+  return entorno;
+}
+
+// A page with the title view ready for input.
+export async function Cargar(navegador, url) {
+  const pagina = await navegador.newPage();
+  const fallos = [];
+  pagina.on('pageerror', (error) => fallos.push(error));
+  pagina.fallos = fallos;
+  await pagina.goto(url);
+  await pagina.waitForSelector('html[data-listo]');
+  return pagina;
+}
+
+export async function Jugar(pagina) {
+  await pagina.click('#Principal-Command1');
+  await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
+}
+
+export const Lineas = (pagina) =>
+  pagina.$$eval('#Primero-List1 > div', (lineas) => lineas.map((linea) => linea.textContent));
+
+// A transcript: the opening, then each input with the lines it must show.
+// Lines "# ..." are notes; "% ..." starts a game from a saved one.
+export function Guion(nombre) {
+  const lineas = readFileSync(join(raiz, 'tests/partidas', nombre), 'utf8').split('\n');
+  lineas.pop(); // after the last line break
+  const pasos = [{ entrada: null, esperado: [] }];
+  for (const linea of lineas) {
+    if (linea.startsWith('#')) continue;
+    if (linea.startsWith('% ')) throw new Error('the page plays one game per transcript');
+    if (linea.startsWith('> ')) pasos.push({ entrada: linea.slice(2), esperado: [] });
+    else pasos.at(-1).esperado.push(linea);
+  }
+  // Each answer ends with an empty line.
+  for (const paso of pasos) paso.esperado.pop();
+  return pasos;
+}
+
+// The game window's clicks and keys that the terminal's ":" commands stand
+// for, pressed from the keyboard: the control takes the focus, then Enter.
+const controles = {
+  lugar: '#Primero-Image3', personaje: '#Primero-Image2', hablar: '#Primero-Image4', mirar: '#Primero-Image5',
+  usar: '#Primero-Image6', mentir: '#Primero-Image7', coger: '#Primero-Image8', objetos: '#Primero-objetos',
+  salidas: '#Primero-Salidas', guardar: '#Primero-Guardar', cargar: '#Primero-Cargar', limpiar: '#Primero-limpiar',
+};
+
+// Runs one input of a transcript in the page. An order is typed into the
+// command box, after what the box holds, and sent with Enter.
+export async function Entrar(pagina, entrada) {
+  const caja = '#Primero-ordenes';
+  if (!entrada.startsWith(':')) {
+    await pagina.$eval(caja, (c) => { c.value = ''; });
+    await pagina.focus(caja);
+    await pagina.keyboard.type(entrada);
+    await pagina.keyboard.press('Enter');
+    return;
+  }
+  const [comando, ...resto] = entrada.slice(1).split(' ');
+  if (comando === 'escribir') {
+    await pagina.focus(caja);
+    await pagina.keyboard.type(resto.join(' '));
+  } else if (comando === 'enter' || comando === 'esc') {
+    await pagina.focus(caja);
+    await pagina.keyboard.press(comando === 'enter' ? 'Enter' : 'Escape');
+  } else if (comando === 'personaje' && await pagina.$eval(controles.personaje, (c) => c.hidden)) {
+    // A hidden picture takes no clicks.
+  } else if (controles[comando]) {
+    // The caret stays where the box had it, as a click elsewhere leaves it.
+    await pagina.focus(controles[comando]);
+    await pagina.keyboard.press('Enter');
+  } else if (comando !== 'estado') {
+    throw new Error(`no control for :${comando}`);
+  }
+}
+
+// What the page shows that `:estado` prints after the numbers: the two
+// pictures and the command box.
+export function Estado(pagina) {
+  return pagina.evaluate(() => {
+    // The stored picture, before the game loads one.
+    const fichero = (id) => {
+      const ruta = document.querySelector(`${id} img`).getAttribute('src');
+      return ruta.startsWith('graficos/') ? ruta.split('/').pop() : '(inicial)';
+    };
+    const personaje = document.querySelector('#Primero-Image2');
+    return [
+      `Image3: ${fichero('#Primero-Image3')}`,
+      `Image2: ${personaje.hidden ? 'oculta' : fichero('#Primero-Image2')}`,
+      `ordenes: ${document.querySelector('#Primero-ordenes').value}`,
+    ];
+  });
+}

@@ -1,0 +1,453 @@
+// Writes the page's static parts from the windows' table, at build time:
+// index.html (the four views with their captions), disposicion.css (the
+// desktop layout's boxes and faces), the web app manifest, and caras.txt,
+// the faces that scripts/web.sh reduces for the page.
+//   pagina CARPETA
+#include "core/utf8.h"
+#include "presentacion/caras.h"
+#include "presentacion/pantallas.h"
+#include "web/pulsables.h"
+#include "world/antecedentes.h"
+#include "world/textos_final.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// The command box takes as many characters as the desktop's does.
+constexpr int largoMaximoOrden = 32767;
+
+// `plantilla` with each "{}" (or "{N}", by number) replaced by the values
+// in turn; "{{" and "}}" stand for braces.
+std::string F(std::string_view plantilla, std::initializer_list<std::string> valores)
+{
+    const std::vector<std::string> lista(valores);
+    std::string salida;
+    std::size_t siguiente = 0;
+    for (std::size_t i = 0; i < plantilla.size(); ++i) {
+        const char c = plantilla[i];
+        if ((c == '{' || c == '}') && i + 1 < plantilla.size() && plantilla[i + 1] == c) {
+            salida += c;
+            ++i;
+        } else if (c == '{') {
+            const std::size_t cierre = plantilla.find('}', i);
+            const std::string_view numero = plantilla.substr(i + 1, cierre - i - 1);
+            salida += lista.at(numero.empty() ? siguiente++ : std::size_t(std::stoi(std::string(numero))));
+            i = cierre;
+        } else {
+            salida += c;
+        }
+    }
+    return salida;
+}
+
+std::string N(long long numero) { return std::to_string(numero); }
+
+std::string Html(std::u16string_view texto)
+{
+    std::string salida;
+    for (char c : Utf8(texto)) {
+        switch (c) {
+        case '&':
+            salida += "&amp;";
+            break;
+        case '<':
+            salida += "&lt;";
+            break;
+        case '>':
+            salida += "&gt;";
+            break;
+        case '"':
+            salida += "&quot;";
+            break;
+        default:
+            salida += c;
+        }
+    }
+    return salida;
+}
+
+// A caption without its "&", the access key's letter underlined.
+std::string Rotulo(std::u16string_view texto)
+{
+    const std::size_t marca = texto.find(u'&');
+    if (marca == texto.npos || marca + 1 >= texto.size())
+        return Html(texto);
+    return Html(texto.substr(0, marca)) + "<u>" + Html(texto.substr(marca + 1, 1)) + "</u>"
+        + Html(texto.substr(marca + 2));
+}
+
+// The caption as a screen reader says it: without the "&".
+std::u16string SinMarca(std::u16string_view texto)
+{
+    std::u16string limpio(texto);
+    std::erase(limpio, u'&');
+    return limpio;
+}
+
+std::string Id(const Pantalla& pantalla, std::string_view nombre)
+{
+    return std::string(pantalla.nombre) + "-" + std::string(nombre);
+}
+
+std::string Color(const ::Color& color)
+{
+    return F("rgb({},{},{})", {N(color.rojo), N(color.verde), N(color.azul)});
+}
+
+// What a label or paragraph says, where the front end fills it in.
+std::u16string TextoDe(const Pantalla& pantalla, const Control& control)
+{
+    if (!control.texto.empty())
+        return std::u16string(control.texto);
+    if (&pantalla == &PantallaPrincipal() && control.nombre == "Label5")
+        return std::u16string(Antecedentes());
+    if (&pantalla == &PantallaFinal()) {
+        const auto& textos = TextosFinal;
+        const int numero = std::stoi(std::string(control.nombre.substr(5))); // "LabelN"
+        return std::u16string(textos[numero - 1]);
+    }
+    return {};
+}
+
+int Pulsable(const Pantalla& pantalla, std::string_view nombre)
+{
+    if (&pantalla != &PantallaPrimero())
+        return -1;
+    for (int i = 0; i < int(std::size(pulsables)); ++i)
+        if (pulsables[i].nombre == nombre)
+            return i;
+    return -1;
+}
+
+// A stored picture, with its twin for dense screens. The title view's load
+// at once; the others' once their view shows.
+std::string Foto(
+    std::string_view fichero, std::u16string_view alternativo, const std::string& atributos, bool enseguida)
+{
+    const std::string nombre(fichero);
+    const std::string doble = NombreDoble(nombre);
+    return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
+        {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
+}
+
+class Escritor {
+public:
+    explicit Escritor(const Pantalla& pantalla)
+        : pantalla(pantalla)
+    {
+    }
+
+    std::string Vista()
+    {
+        std::string html = F(R"(<main id="{0}" class="vista" aria-labelledby="{0}-titulo"{1}>)"
+                             R"(<h1 id="{0}-titulo" class="oculto">{2}</h1>)",
+            {std::string(pantalla.nombre), Primera() ? "" : " hidden", Html(pantalla.titulo)});
+        html += Menus();
+        html += F(R"(<div id="{}" class="area">)", {Id(pantalla, "area")});
+        for (std::string_view nombre : pantalla.orden)
+            html += Control(Buscar(pantalla, nombre));
+        for (const ::Control& control : pantalla.controles)
+            if (control.dentro.empty() && control.clase != Clase::Menu && control.clase != Clase::Opcion)
+                html += Control(control);
+        for (const Trazo& trazo : pantalla.trazos) {
+            (void)trazo;
+            html += R"(<div class="trazo" aria-hidden="true"></div>)";
+        }
+        return html + "</div></main>\n";
+    }
+
+private:
+    std::string Menus()
+    {
+        std::string html;
+        for (const ::Control& menu : pantalla.controles) {
+            if (menu.clase != Clase::Menu)
+                continue;
+            const std::string id = Id(pantalla, menu.nombre);
+            html
+                += F(R"(<nav class="menus" aria-label="{3}"><button type="button" id="{0}" class="menu" )"
+                     R"(aria-haspopup="menu" aria-expanded="false" aria-controls="{0}-opciones">{1}</button>)"
+                     R"(<ul id="{0}-opciones" role="menu" aria-labelledby="{0}" hidden>{2}</ul></nav>)",
+                    {id, Rotulo(menu.texto), Opciones(menu), Html(SinMarca(menu.texto))});
+        }
+        return html;
+    }
+
+    std::string Opciones(const ::Control& menu)
+    {
+        std::string html;
+        for (const ::Control& opcion : pantalla.controles) {
+            if (opcion.dentro != menu.nombre)
+                continue;
+            std::string aviso;
+            if (opcion.nombre == "acercade")
+                aviso = F(R"( data-titulo="{}" data-texto="{}")",
+                    {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
+            html += F(R"(<li role="none"><button type="button" role="menuitem" tabindex="-1" )"
+                      R"(id="{}"{}>{}</button></li>)",
+                {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
+        }
+        return html;
+    }
+
+    std::string Control(const ::Control& control)
+    {
+        if (!hechos.insert(control.nombre).second)
+            return {};
+        const std::string id = Id(pantalla, control.nombre);
+        std::string html;
+        // A label goes before the control it names.
+        for (const ::Control& etiqueta : pantalla.controles)
+            if (etiqueta.de == control.nombre)
+                html += Control(etiqueta);
+        std::string descripcion;
+        if (!control.descripcion.empty()) {
+            html += F(
+                R"(<span id="{}-descripcion" class="oculto">{}</span>)", {id, Html(control.descripcion)});
+            descripcion = F(R"( aria-describedby="{}-descripcion")", {id});
+        }
+        const int pulsable = Pulsable(pantalla, control.nombre);
+        const std::string pulsar = pulsable < 0 ? "" : F(R"( data-pulsar="{}")", {N(pulsable)});
+        switch (control.clase) {
+        case Clase::Foto:
+            if (control.clic)
+                html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)",
+                    {id, pulsar, descripcion,
+                        control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}),
+                        Foto(control.fichero, {}, {}, Primera())});
+            else
+                html += Foto(control.fichero, control.leido,
+                    F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
+            break;
+        case Clase::Rotulo:
+            if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
+                html += F(R"(<label id="{}" class="rotulo" for="{}">{}</label>)",
+                    {id, Id(pantalla, control.de), Html(control.texto)});
+            else
+                html
+                    += F(R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(TextoDe(pantalla, control))});
+            break;
+        case Clase::Parrafo:
+            html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(TextoDe(pantalla, control))});
+            break;
+        case Clase::Marco: {
+            html += F(R"(<fieldset id="{}" class="marco"><legend>{}</legend>)", {id, Html(control.texto)});
+            for (const ::Control& hijo : pantalla.controles)
+                if (hijo.dentro == control.nombre)
+                    html += Control(hijo);
+            html += "</fieldset>";
+            break;
+        }
+        case Clase::Boton:
+            html += F(R"(<button type="button" id="{}" class="boton"{}>{}</button>)",
+                {id, pulsar, Html(control.texto)});
+            break;
+        case Clase::Lista:
+            html += F(
+                R"(<div id="{}" class="lista" role="log" tabindex="0"{}></div>)", {id, Nombrada(control)});
+            break;
+        case Clase::Caja:
+            html += F(R"(<form id="{0}-envio" class="envio"><input id="{0}" type="text" )"
+                      R"(enterkeyhint="send" autocomplete="off" autocapitalize="off" spellcheck="false" )"
+                      R"(maxlength="{1}"></form>)",
+                {id, N(largoMaximoOrden)});
+            break;
+        case Clase::Menu:
+        case Clase::Opcion:
+            break;
+        }
+        return html;
+    }
+
+    std::string Nombrada(const ::Control& control)
+    {
+        for (const ::Control& etiqueta : pantalla.controles)
+            if (etiqueta.de == control.nombre)
+                return F(R"( aria-labelledby="{}")", {Id(pantalla, etiqueta.nombre)});
+        return {};
+    }
+
+    // The view the page opens on.
+    bool Primera() const { return &pantalla == &PantallaPrincipal(); }
+
+    const Pantalla& pantalla;
+    std::set<std::string_view> hechos;
+};
+
+const Pantalla* const pantallas[]
+    = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(), &PantallaFinal()};
+
+std::string Pagina()
+{
+    const Pantalla& principal = PantallaPrincipal();
+    std::string html = F(
+        "<!doctype html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
+        "interactive-widget=resizes-content\">\n"
+        "<meta name=\"theme-color\" content=\"{}\">\n"
+        "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+        "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
+        // The game's code, fetched before the faces and pictures take the connections.
+        "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
+        "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
+        "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
+        "</head>\n<body>\n",
+        {Color(colorFondo), Html(principal.titulo)});
+    for (const Pantalla* pantalla : pantallas)
+        html += Escritor(*pantalla).Vista();
+    // The message boxes: one at a time, its title and text set when shown.
+    html
+        += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
+             R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
+             R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
+             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
+            {Html(Aceptar())});
+    return html;
+}
+
+std::string Caja(const Recuadro& caja, bool conTamano)
+{
+    std::string css = F("left:{}px;top:{}px;", {N(Px(caja.izquierda)), N(Px(caja.arriba))});
+    if (conTamano)
+        css += F("width:{}px;height:{}px;", {N(Px(caja.ancho)), N(Px(caja.alto))});
+    return css;
+}
+
+std::string Familia(const Cara& cara)
+{
+    static constexpr const char* genericas[] = {"sans-serif", "serif", "cursive"};
+    return F("\"{}\",{}", {std::string(cara.libre), genericas[cara.familia]});
+}
+
+// A face of the layouts in the page: family, weight and slant.
+using Estilo = std::tuple<std::string_view, int, bool>;
+
+Estilo EstiloDe(const Tipo& tipo)
+{
+    const Cara* cara = CaraLibre(tipo.cara);
+    return {cara->libre, tipo.negrita ? cara->negrita : cara->normal, tipo.cursiva && cara->admiteCursiva};
+}
+
+std::string Letra(const Tipo& tipo)
+{
+    const auto [familia, peso, cursiva] = EstiloDe(tipo);
+    return F("font-family:{};font-size:{}px;font-weight:{};font-style:{};",
+        {Familia(*CaraLibre(tipo.cara)), N(PixelesDeLetra(tipo.cara, tipo.puntos)), N(peso),
+            cursiva ? "italic" : "normal"});
+}
+
+std::string FicheroDeCara(const Estilo& estilo)
+{
+    const auto [familia, peso, cursiva] = estilo;
+    std::string nombre;
+    for (char c : familia)
+        nombre += c == ' ' ? '-' : char(std::tolower(static_cast<unsigned char>(c)));
+    return F("caras/{}-{}{}.woff2", {nombre, N(peso), cursiva ? "i" : ""});
+}
+
+std::set<Estilo> Estilos()
+{
+    std::set<Estilo> estilos;
+    for (const Pantalla* pantalla : pantallas) {
+        estilos.insert(EstiloDe(pantalla->tipo));
+        for (const Control& control : pantalla->controles)
+            if (control.tipo)
+                estilos.insert(EstiloDe(*control.tipo));
+    }
+    return estilos;
+}
+
+std::string Disposicion()
+{
+    std::string css = F(":root{{--fondo:{};--sombra:{}}}\n", {Color(colorFondo), Color(colorSombra)});
+    for (const Estilo& estilo : Estilos()) {
+        const auto [familia, peso, cursiva] = estilo;
+        css += F("@font-face{{font-family:\"{}\";src:url({}) format(\"woff2\");font-weight:{};"
+                 "font-style:{};font-display:swap}}\n",
+            {std::string(familia), FicheroDeCara(estilo), N(peso), cursiva ? "italic" : "normal"});
+    }
+    std::string escritorio;
+    for (const Pantalla* pantalla : pantallas) {
+        css += F("#{}{{{}}}\n", {Id(*pantalla, "area"), Letra(pantalla->tipo)});
+        escritorio += F("#{}{{width:{}px;height:{}px}}\n",
+            {Id(*pantalla, "area"), N(Px(pantalla->ancho)), N(Px(pantalla->alto))});
+        for (const Control& control : pantalla->controles) {
+            const std::string id = Id(*pantalla, control.nombre);
+            if (control.tipo)
+                css += F("#{}{{{}}}\n", {id, Letra(*control.tipo)});
+            if (control.sombra)
+                css += F("#{}{{color:var(--sombra)}}\n", {id});
+            if (control.clase == Clase::Menu || control.clase == Clase::Opcion)
+                continue;
+            escritorio += F("#{}{{{}}}\n", {id, Caja(control.caja, control.clase != Clase::Foto)});
+        }
+        for (std::size_t i = 0; i < pantalla->trazos.size(); ++i) {
+            const Trazo& t = pantalla->trazos[i];
+            // Both ends drawn, as a pen one pixel wide draws them.
+            escritorio += F("#{} .trazo:nth-of-type({}){{left:{}px;top:{}px;width:{}px;height:{}px}}\n",
+                {Id(*pantalla, "area"), N(i + 1), N(Px(std::min(t.x1, t.x2))), N(Px(std::min(t.y1, t.y2))),
+                    N(Px(std::max(t.x1, t.x2)) - Px(std::min(t.x1, t.x2)) + 1),
+                    N(Px(std::max(t.y1, t.y2)) - Px(std::min(t.y1, t.y2)) + 1)});
+        }
+    }
+    return css + "@media (min-width:680px){\n" + escritorio + "}\n";
+}
+
+std::string Manifiesto()
+{
+    const std::string nombre = Html(PantallaPrincipal().titulo);
+    std::string iconos;
+    for (int lado : {192, 512})
+        iconos
+            += F(R"({}{{"src":"iconos/talpin-{}.png","sizes":"{}x{}","type":"image/png","purpose":"any"}})",
+                {iconos.empty() ? "" : ",", N(lado), N(lado), N(lado)});
+    return F(R"({{"name":"{0}","short_name":"{0}","lang":"es","start_url":"./","scope":"./",)"
+             R"("display":"standalone","background_color":"{1}","theme_color":"{1}","icons":[{2}]}})"
+             "\n",
+        {nombre, Color(colorFondo), iconos});
+}
+
+// For scripts/web.sh: a fontconfig pattern, then the file to make from it.
+std::string ListaDeCaras()
+{
+    std::string lista;
+    for (const Estilo& estilo : Estilos()) {
+        const auto [familia, peso, cursiva] = estilo;
+        const int pesoFontconfig = peso >= 900 ? 210 : peso >= 700 ? 200 : 80;
+        lista += F("{}:weight={}:slant={}\t{}\n",
+            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo)});
+    }
+    return lista;
+}
+
+bool Escribir(const std::string& ruta, const std::string& contenido)
+{
+    std::ofstream fichero(ruta, std::ios::binary);
+    fichero << contenido;
+    return bool(fichero.flush());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::cerr << "uso: pagina CARPETA\n";
+        return 2;
+    }
+    const std::string carpeta = argv[1];
+    const bool hecho = Escribir(carpeta + "/index.html", Pagina())
+        && Escribir(carpeta + "/disposicion.css", Disposicion())
+        && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
+        && Escribir(carpeta + "/caras.txt", ListaDeCaras());
+    if (!hecho)
+        std::cerr << "pagina: no se ha podido escribir en " << carpeta << '\n';
+    return hecho ? 0 : 1;
+}

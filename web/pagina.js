@@ -1,0 +1,214 @@
+'use strict';
+// The page: shows the four windows as views and hands every click and key
+// of the game to the game itself, compiled to WebAssembly (talpin.js). No
+// text of the game is written here: the captions come with the page, which
+// is written from the windows' table, and the answers come from the game.
+(() => {
+  const porId = (id) => document.getElementById(id);
+  const caja = porId('Primero-ordenes');
+  const lista = porId('Primero-List1');
+  const aviso = porId('aviso');
+  const clavePartida = 'partida';
+  let juego = null;
+  let empezado = false;
+  // What closing the message box shown does next.
+  let trasAviso = null;
+
+  function Mostrar(nombre) {
+    for (const vista of document.querySelectorAll('.vista'))
+      vista.hidden = vista.id !== nombre;
+    const vista = porId(nombre);
+    document.title = porId(nombre + '-titulo').textContent;
+    // Where each window puts the focus when it opens.
+    const primero = nombre === 'Primero' ? lista : vista.querySelector('.area .boton');
+    if (primero) primero.focus();
+  }
+
+  // Where the desktop program ends: a fresh start, as a new run would be.
+  function Reiniciar() {
+    location.reload();
+  }
+
+  function Avisar(titulo, texto, despues) {
+    porId('aviso-titulo').textContent = titulo;
+    porId('aviso-texto').textContent = texto;
+    trasAviso = despues || null;
+    aviso.showModal();
+  }
+  aviso.addEventListener('close', () => {
+    const despues = trasAviso;
+    trasAviso = null;
+    if (despues) despues();
+  });
+
+  function Linea(texto) {
+    const linea = document.createElement('div');
+    linea.textContent = texto;
+    return linea;
+  }
+
+  // The game's side of the window: what the C++ code calls back.
+  const pagina = {
+    caja: () => caja,
+    // One change of the list per answer, so a screen reader announces it once.
+    responder(vaciar, textos) {
+      const lineas = textos.map(Linea);
+      if (vaciar) lista.replaceChildren(...lineas);
+      else lista.append(...lineas);
+      lista.scrollTop = lista.scrollHeight;
+    },
+    ordenes(texto, cursor) {
+      caja.value = texto;
+      caja.setSelectionRange(cursor, cursor);
+    },
+    foto(personaje, fichero, doble) {
+      const img = porId(personaje ? 'Primero-Image2' : 'Primero-Image3').querySelector('img');
+      img.srcset = doble + ' 2x';
+      img.src = fichero;
+    },
+    personaje(visible) {
+      porId('Primero-Image2').hidden = !visible;
+    },
+    nombres(lugar, personaje) {
+      porId('Primero-Image3').setAttribute('aria-label', lugar);
+      // Where nobody stands the hidden picture keeps its last character.
+      if (personaje) porId('Primero-Image2').setAttribute('aria-label', personaje);
+    },
+    final() {
+      Mostrar('Final');
+    },
+    aviso(titulo, texto, terminar) {
+      Avisar(titulo, texto, terminar ? Reiniciar : null);
+    },
+    guardar(linea) {
+      try {
+        localStorage.setItem(clavePartida, linea);
+        return localStorage.getItem(clavePartida) === linea;
+      } catch (fallo) {
+        return false; // a full quota, or no storage at all
+      }
+    },
+    leer() {
+      try {
+        return localStorage.getItem(clavePartida);
+      } catch (fallo) {
+        return null;
+      }
+    },
+    descargar(linea) {
+      const enlace = document.createElement('a');
+      enlace.href = URL.createObjectURL(new Blob([linea], { type: 'application/octet-stream' }));
+      enlace.download = clavePartida;
+      document.body.append(enlace);
+      enlace.click();
+      enlace.remove();
+      setTimeout(() => URL.revokeObjectURL(enlace.href), 0);
+    },
+    subida: null,
+  };
+
+  // The title view.
+  const menu = porId('Principal-archivo');
+  const opciones = porId('Principal-archivo-opciones');
+  const items = () => [...opciones.querySelectorAll('[role="menuitem"]')];
+  function AbrirMenu(abrir, foco) {
+    menu.setAttribute('aria-expanded', String(abrir));
+    opciones.hidden = !abrir;
+    if (abrir) items()[foco === 'ultimo' ? items().length - 1 : 0].focus();
+  }
+  menu.addEventListener('click', () => AbrirMenu(opciones.hidden));
+  menu.addEventListener('keydown', (evento) => {
+    if (evento.key === 'ArrowDown' || evento.key === 'ArrowUp') {
+      evento.preventDefault();
+      AbrirMenu(true, evento.key === 'ArrowUp' ? 'ultimo' : 'primero');
+    }
+  });
+  opciones.addEventListener('keydown', (evento) => {
+    const todos = items();
+    const actual = todos.indexOf(document.activeElement);
+    const mover = { ArrowDown: 1, ArrowUp: -1 }[evento.key];
+    if (mover) {
+      evento.preventDefault();
+      todos[(actual + mover + todos.length) % todos.length].focus();
+    } else if (evento.key === 'Escape' || evento.key === 'Tab') {
+      AbrirMenu(false);
+      menu.focus();
+    }
+  });
+  opciones.addEventListener('click', () => AbrirMenu(false));
+  document.addEventListener('click', (evento) => {
+    if (!opciones.hidden && !menu.parentElement.contains(evento.target)) AbrirMenu(false);
+  });
+
+  porId('Principal-autor').addEventListener('click', () => Mostrar('SobreAutor'));
+  const acercade = porId('Principal-acercade');
+  acercade.addEventListener('click', () => Avisar(acercade.dataset.titulo, acercade.dataset.texto));
+  porId('Principal-alacaca').addEventListener('click', Reiniciar);
+  porId('Principal-descargar').addEventListener('click', () => juego._talpin_descargar());
+  const fichero = porId('fichero-partida');
+  porId('Principal-subir').addEventListener('click', () => fichero.click());
+  fichero.addEventListener('change', async () => {
+    const elegido = fichero.files[0];
+    fichero.value = '';
+    if (!elegido) return;
+    pagina.subida = new Uint8Array(await elegido.arrayBuffer());
+    juego._talpin_subir();
+    pagina.subida = null;
+  });
+  porId('SobreAutor-Command1').addEventListener('click', () => Mostrar('Principal'));
+  porId('Final-Command1').addEventListener('click', Reiniciar);
+
+  porId('Principal-Command1').addEventListener('click', () => listo.then(() => {
+    Mostrar('Primero');
+    if (!empezado) {
+      empezado = true;
+      juego._talpin_empezar();
+      Instalar();
+    }
+  }));
+
+  // The game view.
+  porId('Primero-salir').addEventListener('click', () => Mostrar('Principal'));
+  for (const control of document.querySelectorAll('[data-pulsar]'))
+    control.addEventListener('click', () => juego._talpin_pulsar(Number(control.dataset.pulsar)));
+  // Enter, also a phone keyboard's, sends the form.
+  porId('Primero-ordenes-envio').addEventListener('submit', (evento) => {
+    evento.preventDefault();
+    juego._talpin_intro();
+  });
+  caja.addEventListener('keydown', (evento) => {
+    if (evento.key === 'Escape') {
+      evento.preventDefault();
+      juego._talpin_esc();
+    } else if (evento.key === 'ArrowUp' || evento.key === 'ArrowDown') {
+      evento.preventDefault();
+      juego._talpin_recordar(evento.key === 'ArrowUp' ? 1 : 0);
+    }
+  });
+  // With the on-screen keyboard up, the box stays in sight.
+  if (window.visualViewport)
+    window.visualViewport.addEventListener('resize', () => {
+      if (document.activeElement === caja) caja.scrollIntoView({ block: 'nearest' });
+    });
+
+  // Offline after the first game, and kept: the service worker caches the
+  // page once the game has started, so the first visit loads only what the
+  // title and the opening need.
+  function Instalar() {
+    if (navigator.storage && navigator.storage.persist) navigator.storage.persist().catch(() => {});
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+  if (navigator.serviceWorker && navigator.serviceWorker.controller) {
+    Instalar();
+    // A new version took over: show it now, unless a game is under way.
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+      if (!empezado) location.reload();
+    });
+  }
+
+  const listo = Talpin({ pagina }).then((modulo) => {
+    juego = modulo;
+    document.documentElement.dataset.listo = '';
+    performance.mark('titulo-listo');
+  });
+})();
