@@ -7,6 +7,8 @@ for paquete in "$@"; do
 done
 if [ ${#faltan[@]} -gt 0 ]; then
   sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+  # Another install running (an unattended upgrade, a second build) is waited for.
+  espera=(-o DPkg::Lock::Timeout=600)
+  $sudo apt-get "${espera[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get "${espera[@]}" install -y -qq --no-install-recommends "${faltan[@]}"
 fi
