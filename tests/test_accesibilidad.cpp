@@ -26,6 +26,16 @@ QAccessibleInterface* Accesible(QObject* objeto)
 
 QString Nombre(QObject* objeto) { return Accesible(objeto)->text(QAccessible::Name); }
 
+// What the game window has announced to a screen reader: the text of the
+// notification it shows for each answer, or nothing while none was shown.
+QString Anunciado(QWidget* juego)
+{
+    for (QWidget* control : juego->findChildren<QWidget*>())
+        if (Accesible(control)->role() == QAccessible::Notification)
+            return control->isHidden() ? QString() : Nombre(control);
+    qFatal("no notification");
+}
+
 } // namespace
 
 class TestAccesibilidad : public QObject {
@@ -100,6 +110,23 @@ private slots:
         QAccessibleInterface* talpin = Accesible(Hijo(juego, u"Image1"_s));
         QCOMPARE(talpin->role(), QAccessible::Graphic);
         QVERIFY(!talpin->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    // Orca heard the opening line twice when the window manager activated
+    // the window before the window's own announcement ran.
+    void theOpeningLineIsReadWithTheListAloneAndAnAnswerIsAnnounced()
+    {
+        Programas run;
+        Hijo<QPushButton>(run.Titulo(), u"Command1"_s)->click();
+        Primero* juego = run.programa->VentanaJuego();
+        QApplication::setActiveWindow(juego);
+        QCoreApplication::processEvents();
+        QCOMPARE(Accesible(Hijo(juego, u"List1"_s))->text(QAccessible::Description), Lista(juego).join(u'\n'));
+        QCOMPARE(Anunciado(juego), QString());
+
+        Escribir(juego, u"saltar"_s);
+        QCoreApplication::processEvents();
+        QCOMPARE(Anunciado(juego), Lista(juego).join(u'\n'));
     }
 
     void placeAndCharacterAreNamedOnEveryMoveAndLoad()

@@ -128,6 +128,12 @@ void Primero::showEvent(QShowEvent* evento)
     if (!empezado) {
         empezado = true;
         juego.Empezar();
+        // Not on screen yet: the opening line goes into the list's
+        // description now, read as the list takes the focus when the window
+        // opens, and is announced by nothing else, however soon the window
+        // manager activates the window.
+        nuevas.clear();
+        Anunciar();
     }
 }
 
@@ -191,6 +197,8 @@ void Primero::Avisar()
 
 void Primero::Anunciar()
 {
+    if (!anuncioPendiente)
+        return; // told already
     anuncioPendiente = false;
     QStringList lineas;
     for (int i = 0; i < List1->count(); ++i)
