@@ -18,8 +18,10 @@ if [ -z "${TALPIN_APARTE:-}" ]; then
   exec env TALPIN_APARTE=1 unshare "${usuario[@]}" --pid --fork --mount-proc --kill-child bash "$script" "$@"
 fi
 
-# Seconds a step may take to be heard; bytes a second the voice speaks.
+# Seconds a step may take to be heard; seconds without a text begun or
+# ended that make a quiet moment; bytes a second the voice speaks.
 espera=20
+calma=2
 ritmo=50
 
 raiz=$(mktemp -d)
@@ -102,8 +104,15 @@ esperar test -s "$oido" || fallar "Orca did not start speaking"
 # sentence by sentence.
 desde() { tail -c +$(($2 + 1)) "$1" | tr '\n' ' ' | tr -s ' '; }
 
+# Succeeds once nothing has begun or ended being spoken for `calma` seconds.
+quieto() {
+  local ultimo
+  ultimo=$(stat -c %.6Y "$empezado" "$oido" | sort -n | tail -n 1)
+  [ $((${EPOCHREALTIME/./} - ${ultimo/./})) -ge $((calma * 1000000)) ]
+}
+
 # Checks that each line expected of the step is heard in full, in order,
-# and begun only once.
+# and, once Orca has fallen quiet, that it was begun only once.
 paso="(start)"
 esperados=()
 callados=()
@@ -119,6 +128,10 @@ comprobar() {
     }
     esperar hallar || fallar "after $paso, not heard in full: $linea"
     leido=$((leido + ${#resto} - ${#oido_ya}))
+  done
+  esperar quieto || fallar "after $paso, Orca did not fall quiet for $calma s"
+  for linea in "${esperados[@]}"; do
+    linea=$(tr -s ' ' <<<"$linea")
     resto=$(desde "$empezado" $desde_empezado)
     veces=0
     while [ "${resto#*"$linea"}" != "$resto" ]; do
