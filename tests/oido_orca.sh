@@ -1,31 +1,39 @@
 #!/usr/bin/env bash
-# Plays the built game by keyboard alone under Orca, Debian's screen reader,
-# set to Spanish, and checks what the player hears: the steps of
-# tests/oido_orca.txt. Orca speaks through speech-dispatcher to a module that
-# writes down each text instead of playing it, taking as long as a brisk
-# voice would: a text cut off by the next one is not heard in full.
-# Usage: oido_orca.sh TALPIN
+# Plays a client of the game by keyboard alone under Orca, Debian's screen
+# reader, set to Spanish, and checks what the player hears: the steps of
+# STEPS (tests/oido_orca.txt for the game window, tests/oido_web.txt for the
+# page). Orca speaks through speech-dispatcher to a module that writes down
+# each text instead of playing it, taking as long as a brisk voice would: a
+# text cut off by the next one is not heard in full.
+# Usage: oido_orca.sh STEPS CLIENT [ARGUMENTS...]
+# CLIENT starts on a virtual display of the script's own, in a fresh working
+# directory that holds graficos/ and the saved game of the steps.
 set -euo pipefail
-talpin=$(realpath "$1")
+guion=$(realpath "$1")
+cliente=("$(realpath "$2")" "${@:3}")
 script=$(realpath "$0")
 cd "$(dirname "$script")/.."
-guion=$PWD/tests/oido_orca.txt
 
 # Orca will not start beside another Orca of the same user. In a PID
-# namespace of its own it is alone, and everything started here ends with it.
+# namespace of its own it is alone, and everything started here ends with it,
+# before its files, in TALPIN_APARTE, are removed.
 if [ -z "${TALPIN_APARTE:-}" ]; then
+  raiz=$(mktemp -d)
+  trap 'rm -rf "$raiz"' EXIT
   usuario=(); [ "$(id -u)" -eq 0 ] || usuario=(--map-root-user)
-  exec env TALPIN_APARTE=1 unshare "${usuario[@]}" --pid --fork --mount-proc --kill-child bash "$script" "$@"
+  TALPIN_APARTE=$raiz unshare "${usuario[@]}" --pid --fork --mount-proc --kill-child \
+    bash "$script" "$guion" "${cliente[@]}"
+  exit
 fi
+raiz=$TALPIN_APARTE
 
-# Seconds a step may take to be heard; seconds without a text begun or
-# ended that make a quiet moment; bytes a second the voice speaks.
-espera=20
+# Seconds a step may take to be heard, a browser starting on a busy machine
+# included; seconds without a text begun or ended that make a quiet moment;
+# bytes a second the voice speaks.
+espera=60
 calma=2
 ritmo=50
 
-raiz=$(mktemp -d)
-trap 'rm -rf "$raiz"' EXIT
 export HOME=$raiz/casa XDG_CONFIG_HOME=$raiz/casa/.config XDG_DATA_HOME=$raiz/casa/.local/share \
   XDG_CACHE_HOME=$raiz/casa/.cache XDG_RUNTIME_DIR=$raiz/run
 # Orca's messages in Spanish; no Spanish locale needs to be generated for it.
@@ -55,9 +63,11 @@ AddVoice "es" "MALE1" "es"
 EOF
 # Spanish speech; punctuation left to the voice, so that Orca hands the
 # game's texts over as they are; no echo of the keys, which Orca at times
-# speaks late, over what a key brought.
+# speaks late, over what a key brought; a page loaded is not read through
+# nor summed up, which the keys of the steps would cut short.
 cat >"$XDG_DATA_HOME/orca/user-settings.conf" <<EOF
 {"general": {"verbalizePunctuationStyle": 3, "enableKeyEcho": false,
+             "sayAllOnLoad": false, "pageSummaryOnLoad": false,
              "voices": {"default": {"established": false, "family": {"name": "", "lang": "es", "dialect": ""}}}},
  "pronunciations": {}, "keybindings": {}, "profiles": {"default": {"profile": ["Predeterminado", "default"]}}}
 EOF
@@ -165,7 +175,8 @@ pulsar() {
 
 cd "$raiz/juego"
 ln -s "$OLDPWD/graficos" graficos
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$talpin" >"$raiz/registros/talpin" 2>&1 &
+# A Qt client on the display, telling Orca all it shows.
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${cliente[@]}" >"$raiz/registros/cliente" 2>&1 &
 
 while IFS= read -r linea || [ -n "$linea" ]; do
   case $linea in
