@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The browser edition's tests: builds it (scripts/web.sh), installs Debian's
-# chromium and the node packages pinned in package-lock.json, plays every
-# transcript of tests/partidas/ through the node twin of talpin-texto, and
-# runs the browser tests of tests/web/. scripts/pruebas.sh runs it last: it
-# needs build/, for test_partidas and the native talpin-texto.
+# chromium and firefox-esr and the node packages pinned in package-lock.json,
+# plays every transcript of tests/partidas/ through the node twin of
+# talpin-texto, runs the browser tests of tests/web/, and plays the page
+# under Orca in both browsers (tests/oido_web.txt). scripts/pruebas.sh runs
+# it last: it needs build/, for test_partidas and the native talpin-texto,
+# and the screen reader's packages that scripts/setup.sh installs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/instalar-paquetes.sh chromium
+bash scripts/instalar-paquetes.sh chromium firefox-esr
 command -v npm >/dev/null || bash scripts/instalar-paquetes.sh npm
 bash scripts/web.sh
 npm ci --no-audit --no-fund
@@ -16,3 +18,7 @@ echo "== the transcripts, through node build-web/talpin-texto.js"
 TALPIN_TEXTO_JS=$PWD/build-web/talpin-texto.js QT_QPA_PLATFORM=offscreen build/tests/test_partidas
 echo "== the page in chromium"
 node --test tests/web/
+echo "== the page under Orca, in chromium and in firefox-esr"
+for navegador in chromium firefox-esr; do
+  bash tests/oido_orca.sh tests/oido_web.txt tests/web/oido_pagina.sh "$navegador"
+done

@@ -250,8 +250,9 @@ private:
                 {id, pulsar, Html(control.texto)});
             break;
         case Clase::Lista:
+            // Not a live region: #anuncio speaks the answers.
             html += F(
-                R"(<div id="{}" class="lista" role="log" tabindex="0"{}></div>)", {id, Nombrada(control)});
+                R"(<div id="{}" class="lista" role="list" tabindex="0"{}></div>)", {id, Nombrada(control)});
             break;
         case Clase::Caja:
             html += F(R"(<form id="{0}-envio" class="envio"><input id="{0}" type="text" )"
@@ -302,6 +303,9 @@ std::string Pagina()
         {Color(colorFondo), Html(principal.titulo)});
     for (const Pantalla* pantalla : pantallas)
         html += Escritor(*pantalla).Vista();
+    // Each answer for a screen reader, whole (web/pagina.js); outside the
+    // views, so it speaks whichever view shows.
+    html += R"(<div id="anuncio" class="oculto" aria-live="polite"></div>)";
     // The message boxes: one at a time, its title and text set when shown.
     html
         += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"

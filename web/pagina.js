@@ -8,6 +8,7 @@
   const caja = porId('Primero-ordenes');
   const lista = porId('Primero-List1');
   const aviso = porId('aviso');
+  const anuncio = porId('anuncio');
   const clavePartida = 'partida';
   let juego = null;
   let empezado = false;
@@ -41,21 +42,45 @@
     if (despues) despues();
   });
 
+  // The saved game kept for good, where the browser would clear it to make
+  // room: asked once, when the player first saves, so that no browser
+  // question interrupts the start of a game.
+  let conservarPedido = false;
+  function Conservar() {
+    if (conservarPedido || !navigator.storage || !navigator.storage.persist) return;
+    conservarPedido = true;
+    navigator.storage.persist().catch(() => {});
+  }
+
   function Linea(texto) {
     const linea = document.createElement('div');
+    linea.setAttribute('role', 'listitem');
     linea.textContent = texto;
     return linea;
+  }
+
+  // Each answer, whole and once, for a screen reader, while the list keeps
+  // the visible record: readers speak a list changing line by line in part
+  // or out of order, but one text put into one polite region whole. Orca
+  // drops a text the same as the one before it, so every other answer ends
+  // in a no-break space, which nobody hears, and a repeat is spoken again.
+  let conEspacio = false;
+  function Anunciar(textos) {
+    if (textos.length === 0) return;
+    conEspacio = !conEspacio;
+    anuncio.textContent = textos.join('\n') + (conEspacio ? '\u00a0' : '');
   }
 
   // The game's side of the window: what the C++ code calls back.
   const pagina = {
     caja: () => caja,
-    // One change of the list per answer, so a screen reader announces it once.
+    // One change of the list per answer, and its new lines announced.
     responder(vaciar, textos) {
       const lineas = textos.map(Linea);
       if (vaciar) lista.replaceChildren(...lineas);
       else lista.append(...lineas);
       lista.scrollTop = lista.scrollHeight;
+      Anunciar(textos);
     },
     ordenes(texto, cursor) {
       caja.value = texto;
@@ -83,6 +108,7 @@
     guardar(linea) {
       try {
         localStorage.setItem(clavePartida, linea);
+        Conservar();
         return localStorage.getItem(clavePartida) === linea;
       } catch (fallo) {
         return false; // a full quota, or no storage at all
@@ -191,11 +217,10 @@
       if (document.activeElement === caja) caja.scrollIntoView({ block: 'nearest' });
     });
 
-  // Offline after the first game, and kept: the service worker caches the
+  // Offline after the first game: the service worker caches the
   // page once the game has started, so the first visit loads only what the
   // title and the opening need.
   function Instalar() {
-    if (navigator.storage && navigator.storage.persist) navigator.storage.persist().catch(() => {});
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }
   if (navigator.serviceWorker && navigator.serviceWorker.controller) {

@@ -67,7 +67,7 @@ test('controls bear the desktop\'s names, and a hidden character leaves the tree
   await pagina.keyboard.press('Escape');
   await Jugar(pagina);
 
-  assert.deepEqual(await Nodo(pagina, '#Primero-List1'), { role: 'log', name: 'Mensajes.' });
+  assert.deepEqual(await Nodo(pagina, '#Primero-List1'), { role: 'list', name: 'Mensajes.' });
   assert.deepEqual(await Nodo(pagina, '#Primero-ordenes'),
     { role: 'textbox', name: 'Escribe aquí, las ordenes que quieras realizar.' });
   assert.deepEqual(await Nodo(pagina, '#Primero-Image3'), { role: 'button', name: 'Calle' });
