@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/instalar-paquetes.sh chromium firefox-esr
+bash scripts/instalar-paquetes.sh chromium firefox-esr firefox-esr-l10n-es-es
 command -v npm >/dev/null || bash scripts/instalar-paquetes.sh npm
 bash scripts/web.sh
 npm ci --no-audit --no-fund

@@ -152,7 +152,7 @@ comprobar() {
   done
   for linea in "${callados[@]}"; do
     resto=$(desde "$empezado" $desde_empezado)
-    [ "${resto#*"$linea"}" = "$resto" ] || fallar "after $paso, spoken again: $linea"
+    [ "${resto#*"$linea"}" = "$resto" ] || fallar "after $paso, heard what must not be: $linea"
   done
   esperados=()
   callados=()

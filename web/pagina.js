@@ -149,11 +149,28 @@
       AbrirMenu(true, evento.key === 'ArrowUp' ? 'ultimo' : 'primero');
     }
   });
+  // The letter a caption underlines, its access key.
+  const acceso = (control) => control.querySelector('u')?.textContent.toLowerCase();
+  // Alt and the menu's letter opens it, as in the title window; the page
+  // takes the keys from the browser's own menus while the title view shows.
+  document.addEventListener('keydown', (evento) => {
+    if (evento.altKey && !evento.ctrlKey && !evento.metaKey && !porId('Principal').hidden && !aviso.open
+      && evento.key.toLowerCase() === acceso(menu)) {
+      evento.preventDefault();
+      AbrirMenu(true);
+    }
+  });
   opciones.addEventListener('keydown', (evento) => {
     const todos = items();
     const actual = todos.indexOf(document.activeElement);
     const mover = { ArrowDown: 1, ArrowUp: -1 }[evento.key];
-    if (mover) {
+    // An item's letter, with Alt or without, chooses it.
+    const elegido = !evento.ctrlKey && !evento.metaKey
+      && todos.find((item) => acceso(item) === evento.key.toLowerCase());
+    if (elegido) {
+      evento.preventDefault();
+      elegido.click();
+    } else if (mover) {
       evento.preventDefault();
       todos[(actual + mover + todos.length) % todos.length].focus();
     } else if (evento.key === 'Escape' || evento.key === 'Tab') {
@@ -161,7 +178,12 @@
       menu.focus();
     }
   });
-  opciones.addEventListener('click', () => AbrirMenu(false));
+  // An item chosen closes the menu before it runs, so that the focus it
+  // leaves behind is the menu's, where a message box gives it back.
+  opciones.addEventListener('click', () => {
+    AbrirMenu(false);
+    menu.focus();
+  }, true);
   document.addEventListener('click', (evento) => {
     if (!opciones.hidden && !menu.parentElement.contains(evento.target)) AbrirMenu(false);
   });

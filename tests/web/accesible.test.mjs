@@ -85,6 +85,44 @@ test('controls bear the desktop\'s names, and a hidden character leaves the tree
   await pagina.close();
 });
 
+// Alt and the menu's letter open it, and an item's letter chooses.
+test('the underlined letters work as in the title window', async () => {
+  const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
+  const letra = (id) => pagina.$eval(`#Principal-${id} u`, (u) => u.textContent.toLowerCase());
+  const menu = await letra('archivo');
+  async function AltMenu() {
+    await pagina.keyboard.down('Alt');
+    await pagina.keyboard.press(menu);
+    await pagina.keyboard.up('Alt');
+    return pagina.$eval('#Principal-archivo', (m) => m.getAttribute('aria-expanded') === 'true');
+  }
+  const visible = (id) => pagina.$eval(`#${id}`, (elemento) => !elemento.hidden);
+
+  assert.ok(await AltMenu());
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), 'Principal-autor');
+  await pagina.keyboard.press(await letra('autor'));
+  assert.ok(await visible('SobreAutor'));
+  assert.ok(!(await visible('Principal-archivo-opciones')));
+  await pagina.keyboard.press('Enter'); // "Volver", where the view put the focus
+  assert.ok(await visible('Principal'));
+
+  assert.ok(await AltMenu());
+  await pagina.keyboard.press(await letra('acercade'));
+  assert.ok(await pagina.$eval('#aviso', (aviso) => aviso.open));
+  // Neither under a message box nor in the game view.
+  assert.ok(!(await AltMenu()));
+  await pagina.keyboard.press('Enter');
+  // The box gives the focus back to the menu.
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), 'Principal-archivo');
+  await Jugar(pagina);
+  assert.ok(!(await AltMenu()));
+  await pagina.click('#Primero-salir');
+
+  assert.ok(await AltMenu());
+  await Promise.all([pagina.waitForNavigation(), pagina.keyboard.press(await letra('alacaca'))]);
+  await pagina.close();
+});
+
 test('Tab goes through the game view in the desktop\'s order', async () => {
   const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await Jugar(pagina);

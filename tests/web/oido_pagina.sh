@@ -18,9 +18,10 @@ perfil=$HOME/$navegador
 mkdir -p "$perfil"
 case $navegador in
 chromium)
-  # As root, chromium starts only without its sandbox.
-  sandbox=(); [ "$(id -u)" -ne 0 ] || sandbox=(--no-sandbox)
-  # Without an offer to translate the page.
+  # As root, chromium starts only without its sandbox (--test-type keeps the
+  # warning about it out of the window). The page alone in its window, with
+  # no offer to translate it.
+  sandbox=(); [ "$(id -u)" -ne 0 ] || sandbox=(--no-sandbox --test-type)
   mkdir -p "$perfil/Default"
   echo '{"translate": {"enabled": false}}' >"$perfil/Default/Preferences"
   exec chromium "${sandbox[@]}" --user-data-dir="$perfil" --force-renderer-accessibility --no-first-run \
@@ -28,8 +29,9 @@ chromium)
     --disable-sync --password-store=basic --lang=es --window-position=0,0 --window-size=1000,740 --app="$url"
   ;;
 firefox-esr)
-  # No first-run pages nor questions: the page alone, as a returning player
-  # sees it. Accessibility is on, as it is where a screen reader runs.
+  # In Spanish, as a player of the game has it; no first-run pages nor
+  # questions: the page alone, as a returning player sees it. Accessibility
+  # is on, as it is where a screen reader runs.
   cat >"$perfil/user.js" <<EOF
 user_pref("browser.shell.checkDefaultBrowser", false);
 user_pref("browser.startup.homepage_override.mstone", "ignore");
@@ -40,7 +42,7 @@ user_pref("datareporting.policy.dataSubmissionEnabled", false);
 user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
 user_pref("app.update.auto", false);
 user_pref("browser.translations.automaticallyPopup", false);
-user_pref("intl.locale.requested", "es");
+user_pref("intl.locale.requested", "es-ES");
 user_pref("datareporting.policy.firstRunURL", "");
 user_pref("browser.newtabpage.enabled", false);
 user_pref("browser.startup.page", 0);

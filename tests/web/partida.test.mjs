@@ -81,3 +81,28 @@ test('a saved game outlives a reload, and "Menú Principal" keeps the game', asy
   await Seguir(pagina, pasos.slice(cargar));
   await pagina.close();
 });
+
+test('the browser is asked to keep the saved game for good at the first save, not as the game starts', async () => {
+  const pagina = await (await entorno.navegador.createBrowserContext()).newPage();
+  // Where the browser would ask the player: Firefox puts its question up.
+  await pagina.evaluateOnNewDocument(() => {
+    window.pedidos = 0;
+    navigator.storage.persist = async () => { window.pedidos += 1; return false; };
+  });
+  await pagina.goto(entorno.servidor.url);
+  await pagina.waitForSelector('html[data-listo]');
+  await Jugar(pagina);
+  assert.equal(await pagina.evaluate(() => window.pedidos), 0);
+  for (const veces of [1, 1]) {
+    await Entrar(pagina, ':guardar');
+    assert.equal(await pagina.evaluate(() => window.pedidos), veces);
+  }
+  // A returning player's page, served by its service worker, asks nothing either.
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  await pagina.reload();
+  await pagina.waitForSelector('html[data-listo]');
+  assert.ok(await pagina.evaluate(() => navigator.serviceWorker.controller !== null), 'no service worker in charge');
+  await Jugar(pagina);
+  assert.equal(await pagina.evaluate(() => window.pedidos), 0);
+  await pagina.browserContext().close();
+});
