@@ -3,7 +3,7 @@
 // and that the on-screen keyboard leaves in sight, and Enter that sends.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { Cargar, Entorno, Jugar, Lineas } from './comun.mjs';
+import { Cargar, Entorno, Fotos, Jugar, Lineas } from './comun.mjs';
 
 const ancho = 360;
 const minimo = 24;
@@ -34,7 +34,7 @@ test('every view fits 360 px and its controls can be touched', async () => {
   await Jugar(pagina);
   vistas.Primero = await Medir(pagina);
   // A dense screen gets the pictures' double-size twins.
-  const fotos = await pagina.$$eval('#Primero img', (imgs) => imgs.map((img) => img.currentSrc));
+  const fotos = (await Fotos(pagina)).map(({ fichero }) => fichero);
   assert.ok(fotos.length > 0 && fotos.every((foto) => /@2x\.jpg$/.test(foto)), fotos.join(' '));
   await pagina.evaluate(() => document.querySelectorAll('.vista').forEach((v) => { v.hidden = v.id !== 'Final'; }));
   vistas.Final = await Medir(pagina);
