@@ -6,6 +6,7 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
+import assert from 'node:assert/strict';
 import puppeteer from 'puppeteer-core';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
@@ -67,6 +68,16 @@ export function Entorno(opciones) {
     await entorno.servidor?.parar();
   });
   return entorno;
+}
+
+// What a test awaits, or a failure that names it should it not come within
+// puppeteer's own wait.
+export function Esperar(promesa, que, ms = 30000) {
+  let plazo;
+  const vencido = new Promise((_, fallo) => {
+    plazo = setTimeout(() => fallo(new assert.AssertionError({ message: `${que}: nothing after ${ms} ms` })), ms);
+  });
+  return Promise.race([promesa, vencido]).finally(() => clearTimeout(plazo));
 }
 
 // A page with the title view ready for input.

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Abrir, Cargar, Entrar, Jugar, Lineas, Servir, sitio } from './comun.mjs';
+import { Abrir, Cargar, Entrar, Esperar, Jugar, Lineas, Servir, sitio } from './comun.mjs';
 
 let copia;
 let navegador;
@@ -62,12 +62,23 @@ test('a new version replaces the cached one on the next visit', async () => {
   writeFileSync(join(copia, 'estilo.css'), readFileSync(join(copia, 'estilo.css'), 'utf8') + '\n#nuevo { }\n');
   const worker = join(copia, 'sw.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const version = '[^']*'/, "const version = 'talpin-nueva'"));
+  // The next visit fetches the new worker; once it takes over, the page,
+  // with no game started, reloads itself. Both navigations are counted from
+  // before the visit, so the page's own can't slip by.
+  let navegaciones = 0;
+  const propia = new Promise((hecho) => {
+    const Contar = (marco) => {
+      if (marco === pagina.mainFrame() && ++navegaciones === 2) {
+        pagina.off('framenavigated', Contar);
+        hecho();
+      }
+    };
+    pagina.on('framenavigated', Contar);
+  });
   await pagina.reload();
-  await pagina.waitForFunction(async () => (await caches.keys()).join() === 'talpin-nueva', { timeout: 10000 });
-  // The page reloads itself once the new worker takes over; ours may meet
-  // that one halfway, and then a fresh visit does instead.
-  await pagina.reload().catch(() => pagina.goto(servidor.url));
+  await Esperar(propia, 'the page\'s own reload under the new worker');
   await pagina.waitForSelector('html[data-listo]');
+  assert.deepEqual(await pagina.evaluate(() => caches.keys()), ['talpin-nueva']);
   const estilo = await pagina.evaluate(() => fetch('estilo.css').then((respuesta) => respuesta.text()));
   assert.ok(estilo.includes('#nuevo'), 'the old style sheet is still served');
   await servidor.parar();
