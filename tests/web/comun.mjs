@@ -30,7 +30,7 @@ export async function Servir(carpeta = sitio) {
   return {
     url: `http://127.0.0.1:${puerto}/`,
     parar: () => new Promise((hecho) => {
-      if (servidor.exitCode !== null) return hecho();
+      if (servidor.exitCode !== null || servidor.signalCode !== null) return hecho();
       servidor.once('exit', hecho);
       servidor.kill();
     }),

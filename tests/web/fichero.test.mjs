@@ -82,6 +82,10 @@ test('a game goes from the page to the desktop and back', async () => {
 
   // Back in the page, in the desktop's looser form: one number a line.
   await Subir(pagina, movida.trim().split(/ +/).join('\n'));
+  // The page takes the file once it has read it, and answers only a bad one.
+  const tomada = await pagina.waitForFunction((linea) => localStorage.getItem('partida') === linea, {}, movida)
+    .then(() => true, () => false);
+  assert.ok(tomada, 'the uploaded file never became the saved game');
   await pagina.click('#Principal-Command1');
   await pagina.click('#Primero-Cargar');
   assert.equal(await pagina.evaluate(() => localStorage.getItem('partida')), movida);

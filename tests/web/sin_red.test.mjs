@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Abrir, Cargar, Entrar, Esperar, Jugar, Lineas, Servir, sitio } from './comun.mjs';
+import { Abrir, Cargar, Entrar, Esperar, Fotos, Jugar, Lineas, Servir, sitio } from './comun.mjs';
 
 let copia;
 let navegador;
@@ -21,6 +21,14 @@ after(async () => {
   rmSync(copia, { recursive: true, force: true });
 });
 
+// A server for the copy, stopped when the test ends, even by a failure:
+// else it keeps the test file running.
+async function ServirCopia(prueba) {
+  const servidor = await Servir(copia);
+  prueba.after(() => servidor.parar());
+  return servidor;
+}
+
 // The first visit: a game started, then the service worker in charge with
 // every file cached.
 async function Visitar(url) {
@@ -33,8 +41,8 @@ async function Visitar(url) {
   return pagina;
 }
 
-test('the page plays offline after a first visit, and is installable', async () => {
-  const servidor = await Servir(copia);
+test('the page plays offline after a first visit, and is installable', async (prueba) => {
+  const servidor = await ServirCopia(prueba);
   const pagina = await Visitar(servidor.url);
   const cdp = await pagina.createCDPSession();
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
@@ -49,14 +57,15 @@ test('the page plays offline after a first visit, and is installable', async () 
   assert.notDeepEqual(await Lineas(pagina), apertura);
   // The pictures come from the cache too.
   await Entrar(pagina, ':lugar');
-  const fotos = await pagina.$$eval('#Primero img', (imgs) => imgs.filter((img) => !img.hidden).map((img) => img.naturalWidth));
-  assert.ok(fotos.every((ancho) => ancho > 0), 'a picture did not load offline');
+  const fotos = await Fotos(pagina);
+  assert.ok(fotos.length > 0);
+  assert.deepEqual(fotos.filter(({ ancho }) => ancho === 0), [], 'a picture did not load offline');
   assert.deepEqual(pagina.fallos, []);
   await pagina.close();
 });
 
-test('a new version replaces the cached one on the next visit', async () => {
-  const servidor = await Servir(copia);
+test('a new version replaces the cached one on the next visit', async (prueba) => {
+  const servidor = await ServirCopia(prueba);
   const pagina = await Visitar(servidor.url);
   // A new build: another style sheet and so another version of the worker.
   writeFileSync(join(copia, 'estilo.css'), readFileSync(join(copia, 'estilo.css'), 'utf8') + '\n#nuevo { }\n');
@@ -81,6 +90,5 @@ test('a new version replaces the cached one on the next visit', async () => {
   assert.deepEqual(await pagina.evaluate(() => caches.keys()), ['talpin-nueva']);
   const estilo = await pagina.evaluate(() => fetch('estilo.css').then((respuesta) => respuesta.text()));
   assert.ok(estilo.includes('#nuevo'), 'the old style sheet is still served');
-  await servidor.parar();
   await pagina.close();
 });
