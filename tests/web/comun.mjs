@@ -96,10 +96,10 @@ export async function Jugar(pagina) {
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
 }
 
-// The game view's pictures shown, once each has loaded (or failed to): the
-// file the browser chose for each, and its width (0 when it failed).
+// The pictures shown, once each has loaded (or failed to): the file the
+// browser chose for each, and its width (0 when it failed).
 export const Fotos = (pagina) =>
-  pagina.$$eval('#Primero img', (imgs) => Promise.all(imgs.filter((img) => img.checkVisibility()).map((img) =>
+  pagina.$$eval('img', (imgs) => Promise.all(imgs.filter((img) => img.checkVisibility()).map((img) =>
     img.decode().catch(() => {}).then(() => ({ fichero: img.currentSrc, ancho: img.naturalWidth })))));
 
 export const Lineas = (pagina) =>
