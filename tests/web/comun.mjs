@@ -6,6 +6,7 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
+import assert from 'node:assert/strict';
 import puppeteer from 'puppeteer-core';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
@@ -29,7 +30,7 @@ export async function Servir(carpeta = sitio) {
   return {
     url: `http://127.0.0.1:${puerto}/`,
     parar: () => new Promise((hecho) => {
-      if (servidor.exitCode !== null) return hecho();
+      if (servidor.exitCode !== null || servidor.signalCode !== null) return hecho();
       servidor.once('exit', hecho);
       servidor.kill();
     }),
@@ -69,6 +70,16 @@ export function Entorno(opciones) {
   return entorno;
 }
 
+// What a test awaits, or a failure that names it should it not come within
+// puppeteer's own wait.
+export function Esperar(promesa, que, ms = 30000) {
+  let plazo;
+  const vencido = new Promise((_, fallo) => {
+    plazo = setTimeout(() => fallo(new assert.AssertionError({ message: `${que}: nothing after ${ms} ms` })), ms);
+  });
+  return Promise.race([promesa, vencido]).finally(() => clearTimeout(plazo));
+}
+
 // A page with the title view ready for input.
 export async function Cargar(navegador, url) {
   const pagina = await navegador.newPage();
@@ -84,6 +95,12 @@ export async function Jugar(pagina) {
   await pagina.click('#Principal-Command1');
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
 }
+
+// The pictures shown, once each has loaded (or failed to): the file the
+// browser chose for each, and its width (0 when it failed).
+export const Fotos = (pagina) =>
+  pagina.$$eval('img', (imgs) => Promise.all(imgs.filter((img) => img.checkVisibility()).map((img) =>
+    img.decode().catch(() => {}).then(() => ({ fichero: img.currentSrc, ancho: img.naturalWidth })))));
 
 export const Lineas = (pagina) =>
   pagina.$$eval('#Primero-List1 > div', (lineas) => lineas.map((linea) => linea.textContent));
