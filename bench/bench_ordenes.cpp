@@ -20,7 +20,7 @@ private slots:
         juego.estado.lugar = Patio;
         QBENCHMARK {
             ventana.ordenes = u"usar la escalera de mano con mucho cuidado para no caerme";
-            juego.Interpretar();
+            juego.Pulsar(Mando::Intro);
         }
     }
 };

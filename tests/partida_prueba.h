@@ -53,7 +53,7 @@ struct Partida {
         ventana.lista = {QStringLiteral("lo de antes")};
         ventana.ordenes = orden;
         ventana.cursor = orden.size();
-        juego.Tecla(TeclaIntro);
+        juego.Pulsar(Mando::Intro);
         return ventana.lista;
     }
 };

@@ -105,9 +105,8 @@ private slots:
     {
         Partida partida(GameState{.lugar = Calle});
         partida.ventana.ordenes = u"mirar pozo"_s;
-        partida.juego.Tecla(TeclaEsc);
+        partida.juego.Pulsar(Mando::Esc);
         QCOMPARE(partida.ventana.despedida, u"¡Gracias por jugar!, y vuelva pronto"_s);
-        partida.juego.Tecla(u'a');
         QCOMPARE(partida.ventana.ordenes, u"mirar pozo"_s);
     }
 };

@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(Contenido(), " 6  1  1  0  0  0  0  0  0  0  0  0  0  2  0  0 \r\n");
 
         ventana.ordenes = u"usar pasillo"_s;
-        juego.Interpretar();
+        juego.Pulsar(Mando::Intro);
         QCOMPARE(juego.estado.lugar, Aseo);
         QVERIFY(!ventana.personajeVisible);
 

@@ -11,15 +11,15 @@ private slots:
         Partida partida(Cocina);
         auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"coger hierro"_s;
-        juego.DescribirLugar();
-        juego.DescribirLugar();
+        juego.Pulsar(Mando::Lugar);
+        juego.Pulsar(Mando::Lugar);
         QCOMPARE(ventana.lista.size(), 2);
         QCOMPARE(ventana.lista[1], u"atención, el expositor de especias. "_s);
         QCOMPARE(ventana.ordenes, QString());
         QCOMPARE(juego.estado, (GameState{.lugar = Cocina}));
 
         ventana.ordenes = u"Mirar "_s;
-        juego.Salidas();
+        juego.Pulsar(Mando::Salidas);
         QCOMPARE(ventana.lista, QStringList{u"Hay puerta a la izquierda, para retroceder, escribe RETRO."_s});
         QCOMPARE(ventana.ordenes, QString());
 
@@ -27,13 +27,13 @@ private slots:
         // never mentions the garage.
         for (qint16 lugar = Calle; lugar <= Dormitorio; ++lugar) {
             juego.estado.lugar = lugar;
-            juego.DescribirLugar();
+            juego.Pulsar(Mando::Lugar);
             QVERIFY(!ventana.lista.isEmpty());
-            juego.Salidas();
+            juego.Pulsar(Mando::Salidas);
             QCOMPARE(ventana.lista.size(), 1);
         }
         juego.estado = GameState{.lugar = Calle, .hierro = 1};
-        juego.Salidas();
+        juego.Pulsar(Mando::Salidas);
         QVERIFY(ventana.lista[0].endsWith(u" ..."_s));
         QVERIFY(!ventana.lista[0].contains(u"garaje"_s, Qt::CaseInsensitive));
     }
@@ -45,11 +45,11 @@ private slots:
         auto& [ventana, fichero, juego] = partida;
         ventana.lista = QStringList{u"antes"_s};
         ventana.ordenes = u"algo"_s;
-        juego.DescribirLugar();
-        juego.Salidas();
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Lugar);
+        juego.Pulsar(Mando::Salidas);
+        juego.Pulsar(Mando::Personaje);
         ventana.ordenes = u"mirar pozo"_s;
-        juego.Interpretar();
+        juego.Pulsar(Mando::Intro);
         QCOMPARE(ventana.lista, QStringList{u"antes"_s});
         QCOMPARE(ventana.ordenes, u"mirar pozo"_s);
     }
@@ -88,7 +88,7 @@ private slots:
         Partida partida(estado);
         auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
-        juego.Objetos();
+        juego.Pulsar(Mando::Objetos);
         QCOMPARE(ventana.lista, QStringList{u"OBJETOS:"_s} + lineas);
         QCOMPARE(ventana.ordenes, QString());
         QCOMPARE(juego.estado, estado);
@@ -100,13 +100,13 @@ private slots:
         auto& [ventana, fichero, juego] = partida;
         ventana.ordenes = u"usar puerta"_s;
         ventana.cursor = 11;
-        juego.PulsarVerbo(Verbo::Mirar);
-        juego.PulsarVerbo(Verbo::Usar);
+        juego.Pulsar(Mando::Mirar);
+        juego.Pulsar(Mando::Usar);
         QCOMPARE(ventana.ordenes, u"Usar "_s);
         QCOMPARE(ventana.cursor, 0);
-        juego.PulsarVerbo(Verbo::Coger);
+        juego.Pulsar(Mando::Coger);
         QCOMPARE(ventana.ordenes, u"coger "_s);
-        juego.Limpiar();
+        juego.Pulsar(Mando::Limpiar);
         QVERIFY(ventana.lista.isEmpty());
         QCOMPARE(ventana.ordenes, QString());
     }
@@ -116,25 +116,25 @@ private slots:
     void personaje_data()
     {
         QTest::addColumn<int>("lugar");
-        QTest::addColumn<Verbo>("verbo");
+        QTest::addColumn<Mando>("verbo");
         QTest::addColumn<QString>("orden");
-        QTest::newRow("look at Cabronus") << 1 << Verbo::Mirar << u"MIRAR FRAY CABRONUS"_s;
-        QTest::newRow("talk to Cabronus") << 1 << Verbo::Hablar << u"HABLAR FRAY CABRONUS"_s;
-        QTest::newRow("lie to Cabronus") << 1 << Verbo::Mentir << u"MENTIR FRAY CABRONUS"_s;
-        QTest::newRow("talk to Supremus") << 2 << Verbo::Hablar << u"HABLAR FRAY SUPREMUS"_s;
-        QTest::newRow("look at Supremus") << 2 << Verbo::Mirar << u"MIRAR FRAY SUPREMUS"_s;
-        QTest::newRow("lie to the stranger") << 6 << Verbo::Mentir << u"MENTIR EXTRAÑO"_s;
-        QTest::newRow("look at the stranger") << 6 << Verbo::Mirar << u"MIRAR EXTRAÑO"_s;
+        QTest::newRow("look at Cabronus") << 1 << Mando::Mirar << u"MIRAR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Cabronus") << 1 << Mando::Hablar << u"HABLAR FRAY CABRONUS"_s;
+        QTest::newRow("lie to Cabronus") << 1 << Mando::Mentir << u"MENTIR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Supremus") << 2 << Mando::Hablar << u"HABLAR FRAY SUPREMUS"_s;
+        QTest::newRow("look at Supremus") << 2 << Mando::Mirar << u"MIRAR FRAY SUPREMUS"_s;
+        QTest::newRow("lie to the stranger") << 6 << Mando::Mentir << u"MENTIR EXTRAÑO"_s;
+        QTest::newRow("look at the stranger") << 6 << Mando::Mirar << u"MIRAR EXTRAÑO"_s;
     }
 
     void personaje()
     {
         QFETCH(int, lugar);
-        QFETCH(Verbo, verbo);
+        QFETCH(Mando, verbo);
         QFETCH(QString, orden);
         Partida pulsada{Lugar(lugar)};
-        pulsada.juego.PulsarVerbo(verbo);
-        pulsada.juego.PulsarPersonaje();
+        pulsada.juego.Pulsar(verbo);
+        pulsada.juego.Pulsar(Mando::Personaje);
         QVERIFY(!pulsada.ventana.lista.isEmpty());
         QCOMPARE(pulsada.ventana.lista, Partida(Lugar(lugar)).Orden(orden));
         QCOMPARE(pulsada.ventana.ordenes, QString());
@@ -144,14 +144,14 @@ private slots:
     {
         Partida partida(Calle);
         auto& [ventana, fichero, juego] = partida;
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Personaje);
         QCOMPARE(ventana.ordenes, u"Fray Cabronus "_s);
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Personaje);
         QCOMPARE(ventana.ordenes, u"Fray Cabronus Fray Cabronus "_s);
 
         juego.estado.lugar = Patio;
-        juego.PulsarVerbo(Verbo::Coger);
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Coger);
+        juego.Pulsar(Mando::Personaje);
         QCOMPARE(ventana.ordenes, u"Extraño coger "_s);
         QVERIFY(ventana.lista.isEmpty());
 
@@ -160,12 +160,12 @@ private slots:
         juego.estado.lugar = Cocina;
         ventana.ordenes = u"mirar "_s;
         ventana.cursor = 6;
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Personaje);
         QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
         QVERIFY(ventana.lista.isEmpty());
 
         juego.estado.lugar = Garaje;
-        juego.PulsarPersonaje();
+        juego.Pulsar(Mando::Personaje);
         QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
     }
 };

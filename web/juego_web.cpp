@@ -6,7 +6,6 @@
 #include "core/partida.h"
 #include "presentacion/historial.h"
 #include "presentacion/pantallas.h"
-#include "web/pulsables.h"
 #include "world/historia.h"
 
 #include <emscripten.h>
@@ -279,13 +278,13 @@ EMSCRIPTEN_KEEPALIVE void talpin_intro()
 {
     Atender([] {
         historial.Anotar(ventana.LeerOrdenes());
-        juego.Tecla(TeclaIntro);
+        juego.Pulsar(Mando::Intro);
     });
 }
 
 EMSCRIPTEN_KEEPALIVE void talpin_esc()
 {
-    Atender([] { juego.Tecla(TeclaEsc); });
+    Atender([] { juego.Pulsar(Mando::Esc); });
 }
 
 // Up (1) or Down (0) in the command box; the caret goes to the end, to go on typing.
@@ -296,11 +295,11 @@ EMSCRIPTEN_KEEPALIVE void talpin_recordar(int arriba)
         js_ordenes(orden->data(), int(orden->size()), int(orden->size()));
 }
 
-// A control of the game window, by its place in `pulsables`.
-EMSCRIPTEN_KEEPALIVE void talpin_pulsar(int control)
+// A control of the game window, by its number (the value web/pagina.cpp gives it).
+EMSCRIPTEN_KEEPALIVE void talpin_pulsar(int mando)
 {
-    if (control >= 0 && control < int(std::size(pulsables)))
-        Atender([control] { pulsables[control].pulsar(juego); });
+    if (mando >= 0 && mando <= int(Mando::Esc))
+        Atender([mando] { juego.Pulsar(Mando(mando)); });
 }
 
 // "Descargar partida": the saved game as the desktop's file holds it.
