@@ -22,8 +22,8 @@ public:
     // Events of the game window.
     void Empezar();           // first showing of the window
     void Pulsar(Mando mando); // a control the game answers
-    void Guardar();
-    void Cargar();
+    bool Guardar();           // whether the line was kept
+    bool Cargar();            // whether a game was loaded
 
     // Who stands in the current place, e.g. "Fray Supremus"; empty where nobody does.
     std::u16string_view NombrePersonaje() const;

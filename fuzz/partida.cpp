@@ -95,7 +95,7 @@ void CargarBoton(std::string_view texto, const std::optional<GameState>& esperad
     ventana.ordenes = u"mirar";
     const GameState antes = juego.estado;
     const std::vector<std::u16string> lista = ventana.lista;
-    juego.Cargar();
+    EXIGIR(juego.Cargar() == esperado.has_value());
 
     if (esperado) {
         EXIGIR(juego.estado == *esperado);

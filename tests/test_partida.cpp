@@ -160,7 +160,7 @@ private slots:
         juego.estado.hierro = 1;
         const GameState estado = juego.estado;
         ventana.ordenes = u"mirar pozo"_s;
-        juego.Cargar();
+        QVERIFY(!juego.Cargar());
         QCOMPARE(juego.estado, estado);
         QCOMPARE(ventana.lista.size(), 2);
         QCOMPARE(ventana.lista.last(), noCarga);
@@ -221,8 +221,8 @@ private slots:
     {
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
-        juego.Cargar();
-        juego.Cargar();
+        QVERIFY(!juego.Cargar());
+        QVERIFY(!juego.Cargar());
         QCOMPARE(ventana.lista.size(), 3);
         QCOMPARE(ventana.lista[1], noCarga);
         QCOMPARE(ventana.lista[2], noCarga);
@@ -234,8 +234,8 @@ private slots:
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
         juego.estado = GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2};
-        juego.Guardar();
-        juego.Guardar();
+        QVERIFY(juego.Guardar());
+        QVERIFY(juego.Guardar());
         QCOMPARE(ventana.lista.mid(1), (QStringList{u"Partida guardada"_s, u"Partida guardada"_s}));
         QCOMPARE(Contenido(), " 6  1  1  0  0  0  0  0  0  0  0  0  0  2  0  0 \r\n");
 
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(!ventana.personajeVisible);
 
         ventana.ordenes = u"a medias"_s;
-        juego.Cargar();
+        QVERIFY(juego.Cargar());
         QCOMPARE(juego.estado, (GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2}));
         QCOMPARE(ventana.image3, u"pozo.jpg"_s);
         QCOMPARE(ventana.image2, u"tonto.jpg"_s);
@@ -287,8 +287,9 @@ private slots:
         const rlimit antes = limite;
         limite.rlim_cur = 8;
         setrlimit(RLIMIT_FSIZE, &limite);
-        juego.Guardar();
+        const bool guardada = juego.Guardar();
         setrlimit(RLIMIT_FSIZE, &antes);
+        QVERIFY(!guardada);
 
         QCOMPARE(ventana.lista.last(), u"No se ha podido guardar la partida."_s);
         QCOMPARE(Contenido(), "viejo");
