@@ -3,11 +3,11 @@
 // at the caret and Enter pressed, except "@" and a letter, which stand for a
 // click or key (see Pulsar).
 #include "comprobar.h"
-#include "ventana_memoria.h"
 
 #include "core/coincide.h"
 #include "core/juego.h"
 #include "core/utf8.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
 #include "world/acciones.h"
 #include "world/escenas.h"
@@ -99,7 +99,7 @@ struct Prueba {
             }
             juego.Pulsar(Mando::Intro);
         }
-        if (ventana.terminado)
+        if (ventana.Terminado())
             return;
 
         const GameState& estado = juego.estado;
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
     Prueba prueba;
     prueba.juego.Empezar();
     std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
-    for (bool mas = true; mas && !prueba.ventana.terminado;) {
+    for (bool mas = true; mas && !prueba.ventana.Terminado();) {
         const std::size_t fin = entrada.find('\n');
         mas = fin != entrada.npos;
         prueba.Linea(Utf16(entrada.substr(0, fin)));

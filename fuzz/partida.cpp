@@ -2,10 +2,10 @@
 // restores exactly the sixteen numbers in the file or changes nothing, and
 // whatever a save writes loads back unchanged.
 #include "comprobar.h"
-#include "ventana_memoria.h"
 
 #include "core/juego.h"
 #include "core/partida.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
 #include "world/escenas.h"
 #include "world/historia.h"

@@ -105,13 +105,14 @@ private slots:
         QTest::keyClicks(ventana.ordenes, u"mirar"_s);
 
         Partida igual(ventana.Estado());
-        igual.ventana.lista = Lista(&ventana.juego);
-        igual.ventana.ordenes = ventana.ordenes->text();
+        for (const QString& linea : Lista(&ventana.juego))
+            igual.ventana.lista.push_back(AlJuego(linea));
+        igual.ventana.ordenes = AlJuego(ventana.ordenes->text());
         igual.juego.Pulsar(vista);
 
         Pulsar(&ventana.juego, control);
-        QCOMPARE(Lista(&ventana.juego), igual.ventana.lista);
-        QCOMPARE(ventana.ordenes->text(), igual.ventana.ordenes);
+        QCOMPARE(Lista(&ventana.juego), DeJuego(igual.ventana.lista));
+        QCOMPARE(ventana.ordenes->text(), DeJuego(igual.ventana.ordenes));
         QCOMPARE(ventana.Estado(), igual.juego.estado);
     }
 

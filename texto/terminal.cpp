@@ -54,7 +54,7 @@ bool Terminal::Ejecutar(std::string_view entrada, std::ostream& salida, std::ost
     else if (mostrarLista)
         EscribirTodas(salida, ventana.lista);
     salida << std::endl;
-    return !ventana.final && ventana.despedida.empty();
+    return !ventana.Terminado();
 }
 
 void Terminal::MostrarLista(std::ostream& salida) const
