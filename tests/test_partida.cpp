@@ -170,7 +170,7 @@ private slots:
         QVERIFY(ventana.personajeVisible);
     }
 
-    // A save killed halfway leaves QSaveFile's temporary file "partida.XXXXXX";
+    // A save killed halfway leaves its temporary file "partida.XXXXXX";
     // the next save clears it, and nothing else.
     void restosDeGuardadosMatados()
     {

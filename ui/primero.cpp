@@ -27,13 +27,8 @@ const Control& De(std::string_view nombre) { return Buscar(pantalla, nombre); }
 
 } // namespace
 
-Primero::Primero(QWidget* padre) : Marco(padre), juego(*this, partida, ElMonjeTalpin())
+Primero::Primero(QWidget* padre) : Marco(pantalla, padre), juego(*this, partida, ElMonjeTalpin())
 {
-    setObjectName(Nombre(pantalla.nombre));
-    setWindowTitle(DeJuego(pantalla.titulo));
-    setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    setFont(Letra(pantalla.tipo));
-    PintarFondo(this);
     Construir();
 }
 
@@ -65,6 +60,7 @@ void Primero::Construir()
     ordenes = new QLineEdit(this);
     ordenes->setObjectName(u"ordenes"_s);
     ordenes->setGeometry(Caja(De("ordenes").caja));
+    ordenes->setMaxLength(largoMaximoOrden);
     ordenes->installEventFilter(this);
     // Qt tells of the first caret move before the first focus, and a screen
     // reader then takes the box as focused already and does not name it:

@@ -70,9 +70,6 @@ EM_JS(int, js_leer_subida, (char* destino, int capacidad), {
 
 namespace {
 
-// As many characters as the command box takes.
-constexpr int largoMaximoOrden = 32767;
-
 // The saved game in the browser's storage, one slot.
 class AlmacenWeb final : public Almacen {
 public:

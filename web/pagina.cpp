@@ -20,9 +20,6 @@
 
 namespace {
 
-// The command box takes as many characters as the desktop's does.
-constexpr int largoMaximoOrden = 32767;
-
 // `plantilla` with each "{}" (or "{N}", by number) replaced by the values
 // in turn; "{{" and "}}" stand for braces.
 std::string F(std::string_view plantilla, std::initializer_list<std::string> valores)
