@@ -66,6 +66,10 @@ struct Control {
     bool soloPagina = false;          // the page's alone: the browser's saved game to and from a file
 };
 
+// The most characters the command box `ordenes` takes, Qt's line edit's own
+// limit.
+constexpr int largoMaximoOrden = 32767;
+
 struct Pantalla {
     std::string_view nombre;          // "Principal", "Primero", "SobreAutor", "Final"
     std::u16string_view titulo;

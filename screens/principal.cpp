@@ -41,9 +41,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
 
     // The client area below the menu bar; the menu keeps the system's font.
     auto* area = new QWidget(this);
-    area->setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    area->setFont(Letra(pantalla.tipo));
-    PintarFondo(area);
+    Disponer(area, pantalla);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

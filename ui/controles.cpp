@@ -18,6 +18,8 @@ Foto* NuevaFoto(QWidget* padre, const Pantalla& pantalla, std::string_view nombr
         foto->setAccessibleName(DeJuego(control.leido));
     foto->setAccessibleDescription(DeJuego(control.descripcion));
     CargarGuardada(foto, Nombre(control.fichero));
+    if (control.clic)
+        foto->AdmitirTeclado();
     return foto;
 }
 

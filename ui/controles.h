@@ -16,6 +16,7 @@ class QWidget;
 
 QString Nombre(std::string_view nombre);
 
+// A picture that does something when pressed is pressed from the keyboard too.
 Foto* NuevaFoto(QWidget* padre, const Pantalla& pantalla, std::string_view nombre);
 
 // A label with its caption, or with `texto` where the table leaves that to

@@ -3,10 +3,10 @@
 // desktop layout's boxes and faces), the web app manifest, and caras.txt,
 // the faces that scripts/web.sh reduces for the page.
 //   pagina CARPETA
+#include "core/mandos.h"
 #include "core/utf8.h"
 #include "presentacion/caras.h"
 #include "presentacion/pantallas.h"
-#include "web/pulsables.h"
 #include "world/antecedentes.h"
 #include "world/textos_final.h"
 
@@ -19,9 +19,6 @@
 #include <vector>
 
 namespace {
-
-// The command box takes as many characters as the desktop's does.
-constexpr int largoMaximoOrden = 32767;
 
 // `plantilla` with each "{}" (or "{N}", by number) replaced by the values
 // in turn; "{{" and "}}" stand for braces.
@@ -116,14 +113,14 @@ std::u16string TextoDe(const Pantalla& pantalla, const Control& control)
     return {};
 }
 
-int Pulsable(const Pantalla& pantalla, std::string_view nombre)
+// A control of the game window that the game answers bears the control's
+// name, and its number as its value, for web/pagina.js.
+std::string Pulsable(const Pantalla& pantalla, std::string_view control)
 {
-    if (&pantalla != &PantallaPrimero())
-        return -1;
-    for (int i = 0; i < int(std::size(pulsables)); ++i)
-        if (pulsables[i].nombre == nombre)
-            return i;
-    return -1;
+    for (const NombreMando& mando : nombresMandos)
+        if (&pantalla == &PantallaPrimero() && mando.control == control)
+            return F(R"( data-mando="{}" value="{}")", {std::string(mando.nombre), N(int(mando.mando))});
+    return {};
 }
 
 // A stored picture, with its twin for dense screens. The title view's load
@@ -213,8 +210,7 @@ private:
                 R"(<span id="{}-descripcion" class="oculto">{}</span>)", {id, Html(control.descripcion)});
             descripcion = F(R"( aria-describedby="{}-descripcion")", {id});
         }
-        const int pulsable = Pulsable(pantalla, control.nombre);
-        const std::string pulsar = pulsable < 0 ? "" : F(R"( data-pulsar="{}")", {N(pulsable)});
+        const std::string pulsar = Pulsable(pantalla, control.nombre);
         switch (control.clase) {
         case Clase::Foto:
             if (control.clic)

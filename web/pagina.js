@@ -169,8 +169,8 @@
 
   // The game view.
   porId('Primero-salir').addEventListener('click', () => Mostrar('Principal'));
-  for (const control of document.querySelectorAll('[data-pulsar]'))
-    control.addEventListener('click', () => juego._talpin_pulsar(Number(control.dataset.pulsar)));
+  for (const control of document.querySelectorAll('[data-mando]'))
+    control.addEventListener('click', () => juego._talpin_pulsar(Number(control.value)));
   // Enter, also a phone keyboard's, sends the form.
   porId('Primero-ordenes-envio').addEventListener('submit', (evento) => {
     evento.preventDefault();

@@ -122,16 +122,10 @@ export function Guion(nombre) {
   return pasos;
 }
 
-// The game window's clicks and keys that the terminal's ":" commands stand
-// for, pressed from the keyboard: the control takes the focus, then Enter.
-const controles = {
-  lugar: '#Primero-Image3', personaje: '#Primero-Image2', hablar: '#Primero-Image4', mirar: '#Primero-Image5',
-  usar: '#Primero-Image6', mentir: '#Primero-Image7', coger: '#Primero-Image8', objetos: '#Primero-objetos',
-  salidas: '#Primero-Salidas', guardar: '#Primero-Guardar', cargar: '#Primero-Cargar', limpiar: '#Primero-limpiar',
-};
-
 // Runs one input of a transcript in the page. An order is typed into the
-// command box, after what the box holds, and sent with Enter.
+// command box, after what the box holds, and sent with Enter. A ":" command
+// names a key of the box, or a control of the game window, which bears the
+// same name: it is pressed from the keyboard, the control taking the focus.
 export async function Entrar(pagina, entrada) {
   const caja = '#Primero-ordenes';
   if (!entrada.startsWith(':')) {
@@ -142,17 +136,18 @@ export async function Entrar(pagina, entrada) {
     return;
   }
   const [comando, ...resto] = entrada.slice(1).split(' ');
+  const control = `[data-mando="${comando}"]`;
   if (comando === 'escribir') {
     await pagina.focus(caja);
     await pagina.keyboard.type(resto.join(' '));
   } else if (comando === 'enter' || comando === 'esc') {
     await pagina.focus(caja);
     await pagina.keyboard.press(comando === 'enter' ? 'Enter' : 'Escape');
-  } else if (comando === 'personaje' && await pagina.$eval(controles.personaje, (c) => c.hidden)) {
-    // A hidden picture takes no clicks.
-  } else if (controles[comando]) {
-    // The caret stays where the box had it, as a click elsewhere leaves it.
-    await pagina.focus(controles[comando]);
+  } else if (await pagina.$(control)) {
+    // A hidden picture takes no clicks. The caret stays where the box had
+    // it, as a click elsewhere leaves it.
+    if (await pagina.$eval(control, (c) => c.hidden)) return;
+    await pagina.focus(control);
     await pagina.keyboard.press('Enter');
   } else if (comando !== 'estado') {
     throw new Error(`no control for :${comando}`);
