@@ -118,7 +118,8 @@
   // The title view.
   const menu = porId('Principal-archivo');
   const opciones = porId('Principal-archivo-opciones');
-  const items = () => [...opciones.querySelectorAll('[role^="menuitem"]')];
+  // The items shown: the reflowed layout has no original size to offer.
+  const items = () => [...opciones.querySelectorAll('[role^="menuitem"]')].filter((item) => item.checkVisibility());
   function AbrirMenu(abrir, foco) {
     menu.setAttribute('aria-expanded', String(abrir));
     opciones.hidden = !abrir;

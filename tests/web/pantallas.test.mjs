@@ -246,6 +246,21 @@ test('on a phone, MIRAR and then the character answer without a scroll', async (
   await pagina.close();
 });
 
+// The windows' own size doesn't fit a phone: the menu doesn't offer it,
+// and its arrows go past it.
+test('on a phone the Archivo menu offers no original size', async () => {
+  const pagina = await Abrir(telefono(360, 740, 3));
+  await pagina.focus('#Principal-archivo');
+  const enfocados = [];
+  for (const tecla of ['ArrowUp', 'ArrowUp']) {
+    await pagina.keyboard.press(tecla);
+    enfocados.push(await pagina.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(enfocados, ['Principal-alacaca', 'Principal-subir']);
+  assert.equal(await pagina.$eval('#Principal-original', (item) => item.checkVisibility()), false);
+  await pagina.close();
+});
+
 // With the on-screen keyboard up the viewport is much shorter: the command
 // box and the answer's last line stay in sight, the box's text is large
 // enough that phones don't zoom into it, and Enter sends.
