@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -73,9 +72,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
 
 void Principal::AcercaDe()
 {
-    QMessageBox acerca(QMessageBox::NoIcon, DeJuego(MensajeAcercaDe().titulo), DeJuego(MensajeAcercaDe().texto),
-                       QMessageBox::Ok, this);
-    acerca.exec();
+    MostrarMensaje(this, MensajeAcercaDe());
 }
 
 void Principal::closeEvent(QCloseEvent* evento)

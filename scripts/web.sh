@@ -21,7 +21,7 @@ sitio=build-web
 rm -rf "$sitio"
 mkdir -p "$sitio"/graficos "$sitio"/recursos "$sitio"/caras "$sitio"/iconos
 node build-emscripten/web/talpin_pagina.js "$sitio"
-cp build-emscripten/web/talpin.js build-emscripten/web/talpin.wasm web/pagina.js web/estilo.css "$sitio"/
+cp build-emscripten/web/talpin.js build-emscripten/web/talpin.wasm web/pagina.js web/estilo.css web/movil.css "$sitio"/
 cp build-emscripten/web/talpin-texto.js "$sitio"/
 cp web/iconos/*.png escritorio/iconos/talpin-48.png "$sitio"/iconos/
 cp recursos/*.jpg recursos/*.bmp "$sitio"/recursos/

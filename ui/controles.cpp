@@ -5,6 +5,7 @@
 #include "ui/foto.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 QString Nombre(std::string_view nombre) { return QString::fromLatin1(nombre.data(), qsizetype(nombre.size())); }
@@ -42,4 +43,11 @@ QPushButton* NuevoBoton(QWidget* padre, const Pantalla& pantalla, std::string_vi
     if (control.tipo)
         boton->setFont(Letra(*control.tipo));
     return boton;
+}
+
+void MostrarMensaje(QWidget* padre, const Mensaje& mensaje, const QString& texto)
+{
+    QMessageBox caja(mensaje.exclamacion ? QMessageBox::Warning : QMessageBox::NoIcon, DeJuego(mensaje.titulo),
+                     texto.isEmpty() ? DeJuego(mensaje.texto) : texto, QMessageBox::Ok, padre);
+    caja.exec();
 }

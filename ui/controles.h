@@ -25,3 +25,7 @@ QLabel* NuevaEtiqueta(QWidget* padre, const Pantalla& pantalla, std::string_view
                       const QString& texto = {});
 
 QPushButton* NuevoBoton(QWidget* padre, const Pantalla& pantalla, std::string_view nombre);
+
+// A message box of the table, shown modally until OK; `texto` where the
+// table leaves the text to the game.
+void MostrarMensaje(QWidget* padre, const Mensaje& mensaje, const QString& texto = {});

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -223,7 +222,6 @@ void Primero::MostrarFinal() { emit ganado(); }
 
 void Primero::Despedirse(std::u16string_view despedida)
 {
-    QMessageBox adios(QMessageBox::Warning, DeJuego(MensajeSalir().titulo), DeJuego(despedida), QMessageBox::Ok, this);
-    adios.exec();
+    MostrarMensaje(this, MensajeSalir(), DeJuego(despedida));
     emit terminar();
 }

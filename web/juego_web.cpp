@@ -43,9 +43,10 @@ EM_JS(void, js_nombres, (const char16_t* lugar, int largoLugar, const char16_t* 
     Module['pagina']['nombres'](texto(lugar, largoLugar), texto(personaje, largoPersonaje));
 });
 EM_JS(void, js_final, (), { Module['pagina']['final'](); });
-EM_JS(void, js_aviso, (const char16_t* titulo, int largoTitulo, const char16_t* texto, int largo, int terminar), {
+EM_JS(void, js_aviso, (const char16_t* titulo, int largoTitulo, const char16_t* texto, int largo, int exclamacion,
+                       int terminar), {
     var cadena = function(p, n) { return String.fromCharCode.apply(null, HEAPU16.subarray(p >> 1, (p >> 1) + n)); };
-    Module['pagina']['aviso'](cadena(titulo, largoTitulo), cadena(texto, largo), !!terminar);
+    Module['pagina']['aviso'](cadena(titulo, largoTitulo), cadena(texto, largo), !!exclamacion, !!terminar);
 });
 EM_JS(int, js_guardar, (const char* linea, int largo), {
     return Module['pagina']['guardar'](String.fromCharCode.apply(null, HEAPU8.subarray(linea, linea + largo))) ? 1 : 0;
@@ -161,8 +162,9 @@ public:
         if (ganado)
             js_final();
         if (despedida) {
-            const std::u16string_view titulo = MensajeSalir().titulo;
-            js_aviso(titulo.data(), int(titulo.size()), despedida->data(), int(despedida->size()), true);
+            const Mensaje& salir = MensajeSalir();
+            js_aviso(salir.titulo.data(), int(salir.titulo.size()), despedida->data(), int(despedida->size()),
+                salir.exclamacion, true);
             despedida.reset();
         }
         ganado = false;
@@ -196,7 +198,7 @@ template <typename Entrada> void Atender(Entrada entrada)
 void AvisarFallo(std::string_view opcion, std::u16string_view texto)
 {
     const std::u16string_view titulo = Buscar(PantallaPrincipal(), opcion).texto;
-    js_aviso(titulo.data(), int(titulo.size()), texto.data(), int(texto.size()), false);
+    js_aviso(titulo.data(), int(titulo.size()), texto.data(), int(texto.size()), false, false);
 }
 
 } // namespace

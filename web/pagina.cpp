@@ -1,7 +1,7 @@
 // Writes the page's static parts from the windows' table, at build time:
 // index.html (the four views with their captions), disposicion.css (the
-// desktop layout's boxes and faces), the web app manifest, and caras.txt,
-// the faces that scripts/web.sh reduces for the page.
+// faces, and the windows' boxes in twips, scaled as one), the web app
+// manifest, and caras.txt, the faces that scripts/web.sh reduces for the page.
 //   pagina CARPETA
 #include "core/mandos.h"
 #include "core/utf8.h"
@@ -11,6 +11,7 @@
 #include "world/textos_final.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -19,6 +20,14 @@
 #include <vector>
 
 namespace {
+
+// Around a view fitted to the browser's window, in CSS pixels.
+constexpr int margen = 8;
+// The title view's menu bar, which the windows draw above their client
+// area: 24 pixels at the windows' own size.
+constexpr int altoMenu = 360;
+// The CSS pixels of 1rem at the browser's usual text size.
+constexpr int pixelesPorRem = 16;
 
 // `plantilla` with each "{}" (or "{N}", by number) replaced by the values
 // in turn; "{{" and "}}" stand for braces.
@@ -45,6 +54,17 @@ std::string F(std::string_view plantilla, std::initializer_list<std::string> val
 }
 
 std::string N(long long numero) { return std::to_string(numero); }
+
+// A number as CSS writes it: no trailing zeros.
+std::string D(double numero)
+{
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.6g", numero);
+    return texto;
+}
+
+// A length of the layouts: so many twips of the view's scale, --t.
+std::string T(double twips) { return F("calc({}*var(--t))", {D(twips)}); }
 
 std::string Html(std::u16string_view texto)
 {
@@ -184,12 +204,16 @@ private:
             if (opcion.dentro != menu.nombre)
                 continue;
             std::string aviso;
-            if (opcion.nombre == "acercade")
-                aviso = F(R"( data-titulo="{}" data-texto="{}")",
-                    {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
-            html += F(R"(<li role="none"><button type="button" role="menuitem" tabindex="-1" )"
+            if (opcion.nombre == "acercade") {
+                const Mensaje& acercaDe = MensajeAcercaDe();
+                aviso = F(R"( data-titulo="{}" data-texto="{}"{})",
+                    {Html(acercaDe.titulo), Html(acercaDe.texto), acercaDe.exclamacion ? " data-exclamacion" : ""});
+            }
+            const std::string papel
+                = opcion.marcable ? R"(role="menuitemcheckbox" aria-checked="false")" : R"(role="menuitem")";
+            html += F(R"(<li role="none"><button type="button" {} tabindex="-1" )"
                       R"(id="{}"{}>{}</button></li>)",
-                {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
+                {papel, Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
         }
         return html;
     }
@@ -280,11 +304,43 @@ private:
 const Pantalla* const pantallas[]
     = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(), &PantallaFinal()};
 
+// The height of a view in twips, its menu bar's included.
+int AltoDeVista(const Pantalla& pantalla)
+{
+    const bool conMenu = std::any_of(pantalla.controles.begin(), pantalla.controles.end(),
+        [](const Control& control) { return control.clase == Clase::Menu; });
+    return pantalla.alto + (conMenu ? altoMenu : 0);
+}
+
+// Where the windows are fitted to the browser's window: where every view
+// fits at its own size or larger at the browser's text size, so no text is
+// smaller than the windows show it. A media query's em is the browser's
+// text size, however the page sets its own. Elsewhere movil.css reflows
+// the controls.
+std::string Ajustable()
+{
+    int ancho = 0, alto = 0;
+    for (const Pantalla* pantalla : pantallas) {
+        ancho = std::max(ancho, pantalla->ancho);
+        alto = std::max(alto, AltoDeVista(*pantalla));
+    }
+    const auto em = [](int twips) { return D(double(twips) / (twipsPorPixel * pixelesPorRem)); };
+    return F("(min-width:calc({}em + {}px)) and (min-height:calc({}em + {}px))",
+        {em(ancho), N(2 * margen), em(alto), N(2 * margen)});
+}
+
+// The exclamation mark of a warning, beside a message box's text.
+constexpr std::string_view exclamacion
+    = R"(<svg class="exclamacion" aria-hidden="true" viewBox="0 0 32 32">)"
+      R"(<path d="M16 2.5 30.5 28.5H1.5Z" fill="#fcd116" stroke="#000" stroke-linejoin="round"/>)"
+      R"(<path d="M16 10.5v10" stroke="#000" stroke-width="3.2" stroke-linecap="round"/>)"
+      R"(<circle cx="16" cy="24.6" r="1.8"/></svg>)";
+
 std::string Pagina()
 {
     const Pantalla& principal = PantallaPrincipal();
     std::string html = F(
-        "<!doctype html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<!doctype html>\n<html lang=\"es\" data-vista=\"{}\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
         "interactive-widget=resizes-content\">\n"
         "<meta name=\"theme-color\" content=\"{}\">\n"
@@ -293,27 +349,27 @@ std::string Pagina()
         // The game's code, fetched before the faces and pictures take the connections.
         "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
         "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
+        "<link rel=\"stylesheet\" href=\"movil.css\" media=\"not all and {}\">\n"
         "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
         "</head>\n<body>\n",
-        {Color(colorFondo), Html(principal.titulo)});
+        {std::string(principal.nombre), Color(colorFondo), Html(principal.titulo), Ajustable()});
     for (const Pantalla* pantalla : pantallas)
         html += Escritor(*pantalla).Vista();
-    // The message boxes: one at a time, its title and text set when shown.
-    html
-        += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
-             R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
-             R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
-             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
-            {Html(Aceptar())});
+    // The message boxes: one at a time, its title, text and icon set when shown.
+    html += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
+              R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p>)"
+              R"(<div class="cuerpo-aviso">{}<p id="aviso-texto"></p></div>)"
+              R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
+              "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
+        {std::string(exclamacion), Html(Aceptar())});
     return html;
 }
 
-std::string Caja(const Recuadro& caja, bool conTamano)
+// A box where the windows have it, scaled with its view.
+std::string Caja(const Recuadro& caja)
 {
-    std::string css = F("left:{}px;top:{}px;", {N(Px(caja.izquierda)), N(Px(caja.arriba))});
-    if (conTamano)
-        css += F("width:{}px;height:{}px;", {N(Px(caja.ancho)), N(Px(caja.alto))});
-    return css;
+    return F("left:{};top:{};width:{};height:{}",
+        {T(caja.izquierda), T(caja.arriba), T(caja.ancho), T(caja.alto)});
 }
 
 std::string Familia(const Cara& cara)
@@ -331,12 +387,13 @@ Estilo EstiloDe(const Tipo& tipo)
     return {cara->libre, tipo.negrita ? cara->negrita : cara->normal, tipo.cursiva && cara->admiteCursiva};
 }
 
+// Its size in twips, like the boxes, so the text scales with them.
 std::string Letra(const Tipo& tipo)
 {
     const auto [familia, peso, cursiva] = EstiloDe(tipo);
-    return F("font-family:{};font-size:{}px;font-weight:{};font-style:{};",
-        {Familia(*CaraLibre(tipo.cara)), N(PixelesDeLetra(tipo.cara, tipo.puntos)), N(peso),
-            cursiva ? "italic" : "normal"});
+    const Cara& cara = *CaraLibre(tipo.cara);
+    return F("font-family:{};font-size:{};font-weight:{};font-style:{}",
+        {Familia(cara), T(tipo.puntos * twipsPorPunto * cara.escala), N(peso), cursiva ? "italic" : "normal"});
 }
 
 std::string FicheroDeCara(const Estilo& estilo)
@@ -362,18 +419,34 @@ std::set<Estilo> Estilos()
 
 std::string Disposicion()
 {
-    std::string css = F(":root{{--fondo:{};--sombra:{}}}\n", {Color(colorFondo), Color(colorSombra)});
+    // The menus and the message boxes take the system's face, which the
+    // game window keeps as its own; movil.css sizes text by it.
+    const Tipo& sistema = PantallaPrimero().tipo;
+    std::string css = F(":root{{--fondo:{};--sombra:{};--margen:{}px;--menu:{};"
+                        "--original:calc(1rem / {});--letra-sistema:{}}}\n.menus,#aviso{{{}}}\n",
+        {Color(colorFondo), Color(colorSombra), N(margen), N(altoMenu), N(twipsPorPixel * pixelesPorRem),
+            D(sistema.puntos * twipsPorPunto), Letra(sistema)});
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         css += F("@font-face{{font-family:\"{}\";src:url({}) format(\"woff2\");font-weight:{};"
                  "font-style:{};font-display:swap}}\n",
             {std::string(familia), FicheroDeCara(estilo), N(peso), cursiva ? "italic" : "normal"});
     }
-    std::string escritorio;
+    std::string ventanas;
     for (const Pantalla* pantalla : pantallas) {
-        css += F("#{}{{{}}}\n", {Id(*pantalla, "area"), Letra(pantalla->tipo)});
-        escritorio += F("#{}{{width:{}px;height:{}px}}\n",
-            {Id(*pantalla, "area"), N(Px(pantalla->ancho)), N(Px(pantalla->alto))});
+        const std::string area = Id(*pantalla, "area");
+        // Each picture's proportions, for the phone's layout to size it by.
+        std::string proporciones;
+        for (const Control& control : pantalla->controles)
+            if (control.clase == Clase::Foto) {
+                const std::string proporcion = F("{}/{}", {N(control.caja.ancho), N(control.caja.alto)});
+                proporciones += F("--{}:calc({});", {std::string(control.nombre), proporcion});
+                css += F("#{0} img,img#{0}{{aspect-ratio:{1}}}\n", {Id(*pantalla, control.nombre), proporcion});
+            }
+        css += F("html[data-vista=\"{0}\"]{{--ancho:{1};--alto:{2}}}\n#{0}{{{3}}}\n#{4}{{{5}}}\n",
+            {std::string(pantalla->nombre), N(pantalla->ancho), N(AltoDeVista(*pantalla)),
+                proporciones, area, Letra(pantalla->tipo)});
+        ventanas += F("#{}{{width:{};height:{}}}\n", {area, T(pantalla->ancho), T(pantalla->alto)});
         for (const Control& control : pantalla->controles) {
             const std::string id = Id(*pantalla, control.nombre);
             if (control.tipo)
@@ -382,18 +455,18 @@ std::string Disposicion()
                 css += F("#{}{{color:var(--sombra)}}\n", {id});
             if (control.clase == Clase::Menu || control.clase == Clase::Opcion)
                 continue;
-            escritorio += F("#{}{{{}}}\n", {id, Caja(control.caja, control.clase != Clase::Foto)});
+            ventanas += F("#{}{{{}}}\n", {id, Caja(control.caja)});
         }
         for (std::size_t i = 0; i < pantalla->trazos.size(); ++i) {
             const Trazo& t = pantalla->trazos[i];
             // Both ends drawn, as a pen one pixel wide draws them.
-            escritorio += F("#{} .trazo:nth-of-type({}){{left:{}px;top:{}px;width:{}px;height:{}px}}\n",
-                {Id(*pantalla, "area"), N(i + 1), N(Px(std::min(t.x1, t.x2))), N(Px(std::min(t.y1, t.y2))),
-                    N(Px(std::max(t.x1, t.x2)) - Px(std::min(t.x1, t.x2)) + 1),
-                    N(Px(std::max(t.y1, t.y2)) - Px(std::min(t.y1, t.y2)) + 1)});
+            const int x = std::min(t.x1, t.x2), y = std::min(t.y1, t.y2);
+            ventanas += F("#{} .trazo:nth-child({} of .trazo){{{}}}\n",
+                {area, N(i + 1),
+                    Caja({x, y, std::max(t.x1, t.x2) - x + twipsPorPixel, std::max(t.y1, t.y2) - y + twipsPorPixel})});
         }
     }
-    return css + "@media (min-width:680px){\n" + escritorio + "}\n";
+    return css + "@media " + Ajustable() + "{\n" + ventanas + "}\n";
 }
 
 std::string Manifiesto()

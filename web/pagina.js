@@ -17,6 +17,8 @@
   function Mostrar(nombre) {
     for (const vista of document.querySelectorAll('.vista'))
       vista.hidden = vista.id !== nombre;
+    // The view's size, for the styles that fit it to the window.
+    document.documentElement.dataset.vista = nombre;
     const vista = porId(nombre);
     document.title = porId(nombre + '-titulo').textContent;
     // Where each window puts the focus when it opens.
@@ -29,9 +31,10 @@
     location.reload();
   }
 
-  function Avisar(titulo, texto, despues) {
+  function Avisar(titulo, texto, exclamacion, despues) {
     porId('aviso-titulo').textContent = titulo;
     porId('aviso-texto').textContent = texto;
+    aviso.toggleAttribute('data-exclamacion', exclamacion);
     trasAviso = despues || null;
     aviso.showModal();
   }
@@ -40,6 +43,11 @@
     trasAviso = null;
     if (despues) despues();
   });
+
+  // The latest answer's last lines in sight, also when the list shrinks,
+  // as it does when a phone's keyboard comes up.
+  const AlFinal = () => { lista.scrollTop = lista.scrollHeight; };
+  new ResizeObserver(AlFinal).observe(lista);
 
   function Linea(texto) {
     const linea = document.createElement('div');
@@ -55,7 +63,7 @@
       const lineas = textos.map(Linea);
       if (vaciar) lista.replaceChildren(...lineas);
       else lista.append(...lineas);
-      lista.scrollTop = lista.scrollHeight;
+      AlFinal();
     },
     ordenes(texto, cursor) {
       caja.value = texto;
@@ -77,8 +85,8 @@
     final() {
       Mostrar('Final');
     },
-    aviso(titulo, texto, terminar) {
-      Avisar(titulo, texto, terminar ? Reiniciar : null);
+    aviso(titulo, texto, exclamacion, terminar) {
+      Avisar(titulo, texto, exclamacion, terminar ? Reiniciar : null);
     },
     guardar(linea) {
       try {
@@ -110,7 +118,8 @@
   // The title view.
   const menu = porId('Principal-archivo');
   const opciones = porId('Principal-archivo-opciones');
-  const items = () => [...opciones.querySelectorAll('[role="menuitem"]')];
+  // The items shown: the reflowed layout has no original size to offer.
+  const items = () => [...opciones.querySelectorAll('[role^="menuitem"]')].filter((item) => item.checkVisibility());
   function AbrirMenu(abrir, foco) {
     menu.setAttribute('aria-expanded', String(abrir));
     opciones.hidden = !abrir;
@@ -142,8 +151,33 @@
 
   porId('Principal-autor').addEventListener('click', () => Mostrar('SobreAutor'));
   const acercade = porId('Principal-acercade');
-  acercade.addEventListener('click', () => Avisar(acercade.dataset.titulo, acercade.dataset.texto));
+  acercade.addEventListener('click',
+    () => Avisar(acercade.dataset.titulo, acercade.dataset.texto, 'exclamacion' in acercade.dataset));
   porId('Principal-alacaca').addEventListener('click', Reiniciar);
+
+  // The views at the windows' own size, where the player prefers it to
+  // the window's size; kept for the next visit.
+  const original = porId('Principal-original');
+  const claveOriginal = 'tamano-original';
+  function TamanoOriginal(si) {
+    document.documentElement.toggleAttribute('data-original', si);
+    original.setAttribute('aria-checked', String(si));
+  }
+  try {
+    TamanoOriginal(localStorage.getItem(claveOriginal) !== null);
+  } catch (fallo) {
+    // No storage: the fitted views, as on a first visit.
+  }
+  original.addEventListener('click', () => {
+    const si = original.getAttribute('aria-checked') !== 'true';
+    TamanoOriginal(si);
+    try {
+      if (si) localStorage.setItem(claveOriginal, '');
+      else localStorage.removeItem(claveOriginal);
+    } catch (fallo) {
+      // Not kept, but chosen for this visit.
+    }
+  });
   porId('Principal-descargar').addEventListener('click', () => juego._talpin_descargar());
   const fichero = porId('fichero-partida');
   porId('Principal-subir').addEventListener('click', () => fichero.click());

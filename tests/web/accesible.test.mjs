@@ -60,10 +60,14 @@ test('controls bear the desktop\'s names, and a hidden character leaves the tree
   const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   assert.equal(await pagina.evaluate(() => document.documentElement.lang), 'es');
   await pagina.click('#Principal-archivo');
-  const opciones = await pagina.$$eval('[role="menuitem"]', (items) => items.map((item) => item.id));
+  const opciones = await pagina.$$eval('[role^="menuitem"]', (items) => items.map((item) => item.id));
   const nombres = [];
-  for (const id of opciones) nombres.push((await Nodo(pagina, `#${id}`)).name);
-  assert.deepEqual(nombres, ['Sobre el autor', 'Acerca de ...', 'Descargar partida', 'Subir partida', 'Salir']);
+  for (const id of opciones) {
+    const { role, name } = await Nodo(pagina, `#${id}`);
+    nombres.push(role === 'menuitem' ? name : `${role} ${name}`);
+  }
+  assert.deepEqual(nombres, ['Sobre el autor', 'Acerca de ...', 'Descargar partida', 'Subir partida',
+    'menuitemcheckbox Tamaño original', 'Salir']);
   await pagina.keyboard.press('Escape');
   await Jugar(pagina);
 

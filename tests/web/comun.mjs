@@ -80,9 +80,11 @@ export function Esperar(promesa, que, ms = 30000) {
   return Promise.race([promesa, vencido]).finally(() => clearTimeout(plazo));
 }
 
-// A page with the title view ready for input.
-export async function Cargar(navegador, url) {
+// A page with the title view ready for input; laid out for `pantalla`
+// (puppeteer's viewport) where given.
+export async function Cargar(navegador, url, pantalla) {
   const pagina = await navegador.newPage();
+  if (pantalla) await pagina.setViewport(pantalla);
   const fallos = [];
   pagina.on('pageerror', (error) => fallos.push(error));
   pagina.fallos = fallos;
