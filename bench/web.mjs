@@ -18,7 +18,8 @@ import { Abrir, Servir, sitio as sitioConstruido } from '../tests/web/comun.mjs'
 
 const sitio = resolve(process.argv[2] ?? sitioConstruido);
 const veces = 9;
-const codigo = ['talpin.wasm', 'talpin.js', 'pagina.js', 'sw.js', 'index.html', 'estilo.css', 'disposicion.css'];
+// index.html carries the page's styles and script.
+const codigo = ['talpin.wasm', 'talpin.js', 'sw.js', 'index.html'];
 const KiB = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
 const ms = (valor) => `${valor.toFixed(1)} ms`;
 const Mediana = (valores) => [...valores].sort((a, b) => a - b)[Math.floor(valores.length / 2)];
@@ -26,7 +27,7 @@ const Mediana = (valores) => [...valores].sort((a, b) => a - b)[Math.floor(valor
 let comprimido = 0;
 for (const fichero of codigo) comprimido += gzipSync(readFileSync(join(sitio, fichero)), { level: 9 }).length;
 
-// The bare page: one button whose script makes it ready, as the page's own does.
+// The bare page: one button, whose script, fetched as any page's, makes it ready.
 const desnuda = mkdtempSync(join(tmpdir(), 'talpin-desnuda-'));
 writeFileSync(join(desnuda, 'index.html'), '<!doctype html>\n<html lang="es">\n<head>\n<meta charset="utf-8">\n'
   + '<meta name="viewport" content="width=device-width, initial-scale=1">\n<title>Talpín</title>\n'
@@ -90,25 +91,26 @@ async function PrimeraVisita(carpeta, visitar, navegador) {
   return visita;
 }
 
-// Both pages, turn about, so that neither always goes first.
-async function Ambas(vez, navegador, visitas) {
+// Both pages, turn about, so that neither always goes first; in a new
+// browser each where `nuevo` says so.
+async function Ambas(vez, visitas, navegador, nuevo) {
   const turnos = [[sitio, Visita, visitas.pagina], [desnuda, VisitaDesnuda, visitas.desnuda]];
   if (vez % 2) turnos.reverse();
-  for (const [carpeta, visitar, lista] of turnos) lista.push(await PrimeraVisita(carpeta, visitar, navegador));
+  for (const [carpeta, visitar, lista] of turnos) {
+    const este = nuevo ? await Abrir() : navegador;
+    lista.push(await PrimeraVisita(carpeta, visitar, este));
+    if (nuevo) await este.close();
+  }
 }
 
 // In a new browser each time, in one already running, and later visits to
 // one site each, with the page's service worker in charge.
 const nuevas = { pagina: [], desnuda: [] };
-for (let i = 0; i < veces; ++i) {
-  const navegador = await Abrir();
-  await Ambas(i, navegador, nuevas);
-  await navegador.close();
-}
+for (let i = 0; i < veces; ++i) await Ambas(i, nuevas, null, true);
 const navegador = await Abrir();
-await Ambas(0, navegador, { pagina: [], desnuda: [] });
+await Ambas(0, { pagina: [], desnuda: [] }, navegador);
 const primeras = { pagina: [], desnuda: [] };
-for (let i = 0; i < veces; ++i) await Ambas(i, navegador, primeras);
+for (let i = 0; i < veces; ++i) await Ambas(i, primeras, navegador);
 
 const servidor = await Servir(sitio);
 const servidorDesnudo = await Servir(desnuda);

@@ -21,8 +21,8 @@ cmake --build build-emscripten -j 2
 sitio=build-web
 rm -rf "$sitio"
 mkdir -p "$sitio"/graficos "$sitio"/recursos "$sitio"/caras "$sitio"/iconos
-node build-emscripten/web/talpin_pagina.js "$sitio" arte/ficheros.txt
-cp build-emscripten/web/talpin.js build-emscripten/web/talpin.wasm web/pagina.js web/estilo.css "$sitio"/
+node build-emscripten/web/talpin_pagina.js "$sitio" arte/ficheros.txt web/estilo.css web/pagina.js
+cp build-emscripten/web/talpin.js build-emscripten/web/talpin.wasm "$sitio"/
 cp build-emscripten/web/talpin-texto.js "$sitio"/
 cp web/iconos/*.png escritorio/iconos/talpin-48.png "$sitio"/iconos/
 
@@ -61,10 +61,11 @@ while IFS=$'\t' read -r dibujo ancho alto foto; do
 done < "$sitio/dibujos.txt"
 rm "$sitio/dibujos.txt"
 
-# The service worker caches every file of the page (the node game aside);
-# its version is a digest of them all, so any change makes a new one.
+# The service worker caches every file of the page (the node game aside),
+# index.html as "./"; its version is a digest of them all, so any change
+# makes a new one.
 ficheros=$(cd "$sitio" && find . -type f ! -name talpin-texto.js | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$sitio" && sha256sum $ficheros | sha256sum | cut -c1-16)
-lista=$(printf '"./",'; for f in $ficheros; do printf '"%s",' "$f"; done)
+lista=$(printf '"./",'; for f in $ficheros; do [ "$f" = index.html ] || printf '"%s",' "$f"; done)
 sed -e "s|@VERSION@|talpin-$version|" -e "s|@FICHEROS@|${lista%,}|" web/sw.js > "$sitio/sw.js"
 echo "$sitio/ (version $version) and $sitio/talpin-texto.js"

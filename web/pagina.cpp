@@ -1,9 +1,10 @@
 // Writes the page's static parts from the windows' table, at build time:
-// index.html (the four views with their captions), disposicion.css (the
-// desktop layout's boxes and faces), the web app manifest, and for
-// scripts/web.sh caras.txt, the faces to reduce with the characters each
-// shows, and dibujos.txt, the drawings to make from arte/ficheros.txt.
-//   pagina CARPETA arte/ficheros.txt
+// index.html (the four views with their captions, the page's styles with
+// the desktop layout's boxes and faces, and its script), the web app
+// manifest, and for scripts/web.sh caras.txt, the faces to reduce with the
+// characters each shows, and dibujos.txt, the drawings to make from
+// arte/ficheros.txt.
+//   pagina CARPETA arte/ficheros.txt web/estilo.css web/pagina.js
 #include "core/utf8.h"
 #include "presentacion/caras.h"
 #include "presentacion/pantallas.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -355,7 +357,39 @@ private:
 const Pantalla* const pantallas[]
     = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(), &PantallaFinal()};
 
-std::string Pagina(const Dibujos& dibujos)
+// A style sheet or script in its element; one that closed its element early
+// would break the page.
+std::string Incrustado(std::string_view elemento, const std::string& contenido)
+{
+    std::string minusculas = contenido;
+    std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    if (minusculas.find("</" + std::string(elemento)) != std::string::npos) {
+        std::cerr << "pagina: a <" << elemento << "> of the page closes early\n";
+        std::exit(1);
+    }
+    return F("<{0}>\n{1}</{0}>\n", {std::string(elemento), contenido});
+}
+
+// A file of web/, whole, for its element.
+std::string Incrustar(std::string_view elemento, const std::string& ruta)
+{
+    std::ifstream fichero(ruta, std::ios::binary);
+    const std::string contenido{std::istreambuf_iterator<char>(fichero), {}};
+    if (contenido.empty()) {
+        std::cerr << "pagina: " << ruta << " is missing\n";
+        std::exit(1);
+    }
+    return Incrustado(elemento, contenido);
+}
+
+// The styles of the desktop layout's boxes and faces, from the table.
+std::string Disposicion();
+
+// The page's styles and script go in it whole, so that the title view is
+// ready as soon as the page is read, with no further fetch; the script
+// fetches the game itself.
+std::string Pagina(const Dibujos& dibujos, const std::string& estilo, const std::string& guion)
 {
     const Pantalla& principal = PantallaPrincipal();
     std::string html = F(
@@ -365,11 +399,8 @@ std::string Pagina(const Dibujos& dibujos)
         "<meta name=\"theme-color\" content=\"{}\">\n"
         "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
-        "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
-        // It fetches the game (talpin.js) once the title view is ready.
-        "<script src=\"pagina.js\" defer></script>\n"
-        "</head>\n<body>\n",
-        {Color(colorFondo), Html(principal.titulo)});
+        "{}{}</head>\n<body>\n",
+        {Color(colorFondo), Html(principal.titulo), estilo, Incrustado("style", Disposicion())});
     for (const Pantalla* pantalla : pantallas)
         html += Escritor(*pantalla, dibujos).Vista();
     // The message boxes: one at a time, its title and text set when shown.
@@ -377,8 +408,8 @@ std::string Pagina(const Dibujos& dibujos)
         += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
              R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
              R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
-             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
-            {Html(Aceptar())});
+             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n{}</body>\n</html>\n",
+            {Html(Aceptar()), guion});
     return html;
 }
 
@@ -587,15 +618,15 @@ bool Escribir(const std::string& ruta, const std::string& contenido)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::cerr << "uso: pagina CARPETA arte/ficheros.txt\n";
+    if (argc != 5) {
+        std::cerr << "uso: pagina CARPETA arte/ficheros.txt web/estilo.css web/pagina.js\n";
         return 2;
     }
     const std::string carpeta = argv[1];
     const Dibujos dibujos = LeerDibujos(argv[2]);
     ComprobarFotosDelJuego(dibujos);
-    const bool hecho = Escribir(carpeta + "/index.html", Pagina(dibujos))
-        && Escribir(carpeta + "/disposicion.css", Disposicion())
+    const std::string pagina = Pagina(dibujos, Incrustar("style", argv[3]), Incrustar("script", argv[4]));
+    const bool hecho = Escribir(carpeta + "/index.html", pagina)
         && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
         && Escribir(carpeta + "/caras.txt", ListaDeCaras())
         && Escribir(carpeta + "/dibujos.txt", ListaDeDibujos(dibujos));

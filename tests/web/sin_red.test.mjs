@@ -51,6 +51,9 @@ test('the page plays offline after a first visit, and is installable', async () 
   await Entrar(pagina, ':lugar');
   const fotos = await pagina.$$eval('#Primero img', (imgs) => imgs.filter((img) => !img.hidden).map((img) => img.naturalWidth));
   assert.ok(fotos.every((ancho) => ancho > 0), 'a picture did not load offline');
+  // The page by its file's name too.
+  await pagina.goto(`${servidor.url}index.html`);
+  await pagina.waitForSelector('html[data-listo]');
   assert.deepEqual(pagina.fallos, []);
   await pagina.close();
 });
@@ -58,8 +61,8 @@ test('the page plays offline after a first visit, and is installable', async () 
 test('a new version replaces the cached one on the next visit', async () => {
   const servidor = await Servir(copia);
   const pagina = await Visitar(servidor.url);
-  // A new build: another style sheet and so another version of the worker.
-  writeFileSync(join(copia, 'estilo.css'), readFileSync(join(copia, 'estilo.css'), 'utf8') + '\n#nuevo { }\n');
+  // A new build: another page and so another version of the worker.
+  writeFileSync(join(copia, 'index.html'), readFileSync(join(copia, 'index.html'), 'utf8') + '<!-- nueva -->\n');
   const worker = join(copia, 'sw.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const version = '[^']*'/, "const version = 'talpin-nueva'"));
   await pagina.reload();
@@ -68,8 +71,8 @@ test('a new version replaces the cached one on the next visit', async () => {
   // that one halfway, and then a fresh visit does instead.
   await pagina.reload().catch(() => pagina.goto(servidor.url));
   await pagina.waitForSelector('html[data-listo]');
-  const estilo = await pagina.evaluate(() => fetch('estilo.css').then((respuesta) => respuesta.text()));
-  assert.ok(estilo.includes('#nuevo'), 'the old style sheet is still served');
+  const servida = await pagina.evaluate(() => fetch('./').then((respuesta) => respuesta.text()));
+  assert.ok(servida.includes('<!-- nueva -->'), 'the old page is still served');
   await servidor.parar();
   await pagina.close();
 });
