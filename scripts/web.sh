@@ -36,10 +36,11 @@ rm "$sitio/caras.txt"
 
 # Each picture, drawn from arte/ as SVG: cairo writes the lettering as
 # outlines, so the pictures need none of the page's faces, and flattens the
-# styles; scour makes it small. cairo bounds a faded shape's mask by the
-# shape, which a straight line has no width to fill: the picture's bounds
-# keep it. The result must look as the drawing does: drawn both at twice
-# the size, at most one pixel in a thousand may differ by a tenth or more.
+# styles; scour makes it small. cairo fades a shape through a mask measured
+# on the shape's bounds, which a straight line across or down has no room
+# in: measured on the picture's, the line stays. The result must look as the
+# drawing does, with no text left: drawn both at twice the size, at most one
+# pixel in a thousand may differ by a tenth or more.
 . arte/dibujos.sh
 temporal=$(mktemp -d)
 trap 'rm -rf "$temporal"' EXIT
@@ -55,7 +56,7 @@ while IFS=$'\t' read -r dibujo ancho alto foto; do
   distintos=$(/usr/bin/compare -metric AE -fuzz 10% "$temporal/dibujo.svg.png" "$sitio/$foto.png" null: 2>&1 || true)
   rm "$sitio/$foto.png"
   if ! [[ $distintos =~ ^[0-9]+$ ]] || [ "$distintos" -gt $((ancho * alto * 4 / 1000)) ] || grep -q '<text' "$sitio/$foto"; then
-    echo "$foto does not look as arte/dibujos/$dibujo.svg does ($distintos pixels differ)" >&2
+    echo "$foto does not look as arte/dibujos/$dibujo.svg does ($distintos pixels differ), or keeps text" >&2
     exit 1
   fi
 done < "$sitio/dibujos.txt"

@@ -189,7 +189,7 @@ const Dibujo& Dibujado(const Dibujos& dibujos, const std::string& foto)
 {
     const auto hallado = dibujos.find(foto);
     if (hallado == dibujos.end()) {
-        std::cerr << "pagina: no drawing in arte/ficheros.txt makes " << foto << '\n';
+        std::cerr << "pagina: ningún dibujo de arte/ficheros.txt da " << foto << '\n';
         std::exit(1);
     }
     return hallado->second;
@@ -365,7 +365,7 @@ std::string Incrustado(std::string_view elemento, const std::string& contenido)
     std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
         [](unsigned char c) { return char(std::tolower(c)); });
     if (minusculas.find("</" + std::string(elemento)) != std::string::npos) {
-        std::cerr << "pagina: a <" << elemento << "> of the page closes early\n";
+        std::cerr << "pagina: un <" << elemento << "> de la página se cerraría antes de tiempo\n";
         std::exit(1);
     }
     return F("<{0}>\n{1}</{0}>\n", {std::string(elemento), contenido});
@@ -377,7 +377,7 @@ std::string Incrustar(std::string_view elemento, const std::string& ruta)
     std::ifstream fichero(ruta, std::ios::binary);
     const std::string contenido{std::istreambuf_iterator<char>(fichero), {}};
     if (contenido.empty()) {
-        std::cerr << "pagina: " << ruta << " is missing\n";
+        std::cerr << "pagina: no se ha podido leer " << ruta << '\n';
         std::exit(1);
     }
     return Incrustado(elemento, contenido);
@@ -471,7 +471,8 @@ Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control);
 
 Estilo EstiloAlrededor(const Pantalla& pantalla, const Control& control)
 {
-    return control.dentro.empty() ? EstiloDe(pantalla.tipo) : EstiloDeControl(pantalla, Buscar(pantalla, control.dentro));
+    return control.dentro.empty() ? EstiloDe(pantalla.tipo)
+                                  : EstiloDeControl(pantalla, Buscar(pantalla, control.dentro));
 }
 
 Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control)
