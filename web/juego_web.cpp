@@ -4,8 +4,10 @@
 #include "core/almacen.h"
 #include "core/juego.h"
 #include "core/partida.h"
+#include "core/utf8.h"
 #include "presentacion/historial.h"
 #include "presentacion/pantallas.h"
+#include "web/fotos.h"
 #include "world/historia.h"
 
 #include <emscripten.h>
@@ -34,8 +36,8 @@ EM_JS(void, js_responder, (int vaciar, int cuantas, const char16_t* texto, int l
 EM_JS(void, js_ordenes, (const char16_t* texto, int largo, int cursor), {
     Module['pagina']['ordenes'](String.fromCharCode.apply(null, HEAPU16.subarray(texto >> 1, (texto >> 1) + largo)), cursor);
 });
-EM_JS(void, js_foto, (int personaje, const char* fichero, const char* doble), {
-    Module['pagina']['foto'](personaje, UTF8ToString(fichero), UTF8ToString(doble));
+EM_JS(void, js_foto, (int personaje, const char* fichero), {
+    Module['pagina']['foto'](personaje, UTF8ToString(fichero));
 });
 EM_JS(void, js_personaje, (int visible), { Module['pagina']['personaje'](!!visible); });
 EM_JS(void, js_nombres, (const char16_t* lugar, int largoLugar, const char16_t* personaje, int largoPersonaje), {
@@ -87,15 +89,6 @@ public:
     }
 };
 
-// The page's pictures are served under lower-case names, since the game
-// writes some names with other capitals.
-std::string Minusculas(std::u16string_view fichero)
-{
-    std::string nombre;
-    for (char16_t c : fichero)
-        nombre += c >= u'A' && c <= u'Z' ? char(c - u'A' + 'a') : char(c);
-    return nombre;
-}
 
 // The game window as the page shows it. The list and the command box are
 // sent once the input has run, so a screen reader hears the answer once.
@@ -122,8 +115,8 @@ public:
     }
     void CargarImagen(Imagen imagen, std::u16string_view fichero) override
     {
-        const std::string ruta = "graficos/" + Minusculas(fichero);
-        js_foto(imagen == Imagen::Personaje, ruta.c_str(), NombreDoble(ruta).c_str());
+        const std::string ruta = FotoEnPagina(std::string(carpetaDelJuego) + Utf8(fichero));
+        js_foto(imagen == Imagen::Personaje, ruta.c_str());
     }
     void MostrarPersonaje(bool visible) override { js_personaje(visible); }
     void MostrarFinal() override { ganado = true; }

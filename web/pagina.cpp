@@ -1,20 +1,28 @@
 // Writes the page's static parts from the windows' table, at build time:
-// index.html (the four views with their captions), disposicion.css (the
-// faces, and the windows' boxes in twips, scaled as one), the web app
-// manifest, and caras.txt, the faces that scripts/web.sh reduces for the page.
-//   pagina CARPETA
+// index.html (the four views with their captions, the page's styles with
+// the windows' boxes and faces in twips, scaled as one, and the phone's
+// reflow, and its script), the web app manifest, and for scripts/web.sh
+// caras.txt, the faces to reduce with the characters each shows, and
+// dibujos.txt, the drawings to make from arte/ficheros.txt.
+//   pagina CARPETA arte/ficheros.txt web/estilo.css web/movil.css web/pagina.js
 #include "core/mandos.h"
 #include "core/utf8.h"
 #include "presentacion/caras.h"
 #include "presentacion/pantallas.h"
+#include "web/fotos.h"
 #include "world/antecedentes.h"
+#include "world/historia.h"
 #include "world/textos_final.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -65,6 +73,16 @@ std::string D(double numero)
 
 // A length of the layouts: so many twips of the view's scale, --t.
 std::string T(double twips) { return F("calc({}*var(--t))", {D(twips)}); }
+
+// Four hexadecimal digits, as a code point is written.
+std::string Hex(char16_t c)
+{
+    static constexpr char digitos[] = "0123456789ABCDEF";
+    std::string hex;
+    for (int desplazamiento = 12; desplazamiento >= 0; desplazamiento -= 4)
+        hex += digitos[(c >> desplazamiento) & 0xF];
+    return hex;
+}
 
 std::string Html(std::u16string_view texto)
 {
@@ -133,6 +151,22 @@ std::u16string TextoDe(const Pantalla& pantalla, const Control& control)
     return {};
 }
 
+// The text a control shows; the game fills the message list and the
+// command box, and pictures show none.
+std::u16string Mostrado(const Pantalla& pantalla, const Control& control)
+{
+    switch (control.clase) {
+    case Clase::Rotulo:
+    case Clase::Parrafo:
+        return TextoDe(pantalla, control);
+    case Clase::Marco:
+    case Clase::Boton:
+        return std::u16string(control.texto);
+    default:
+        return {};
+    }
+}
+
 // A control of the game window that the game answers bears the control's
 // name, and its number as its value, for web/pagina.js.
 std::string Pulsable(const Pantalla& pantalla, std::string_view control)
@@ -143,21 +177,58 @@ std::string Pulsable(const Pantalla& pantalla, std::string_view control)
     return {};
 }
 
-// A stored picture, with its twin for dense screens. The title view's load
-// at once; the others' once their view shows.
-std::string Foto(
-    std::string_view fichero, std::u16string_view alternativo, const std::string& atributos, bool enseguida)
+// A drawing of arte/ and the size of its picture, in pixels.
+struct Dibujo {
+    std::string nombre;
+    int ancho, alto;
+};
+
+// arte/ficheros.txt, by the page's picture made from each row.
+using Dibujos = std::map<std::string, Dibujo>;
+
+Dibujos LeerDibujos(const std::string& ruta)
 {
-    const std::string nombre(fichero);
-    const std::string doble = NombreDoble(nombre);
-    return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
-        {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
+    Dibujos dibujos;
+    std::ifstream lista(ruta);
+    for (std::string linea; std::getline(lista, linea);) {
+        std::istringstream campos(linea);
+        std::string destino;
+        Dibujo dibujo;
+        if (linea.starts_with('#') || !(campos >> dibujo.nombre >> destino >> dibujo.ancho >> dibujo.alto))
+            continue;
+        dibujos.emplace(FotoEnPagina(destino), dibujo);
+    }
+    return dibujos;
+}
+
+// The page's picture for a desktop's one, which arte/ must draw.
+const Dibujo& Dibujado(const Dibujos& dibujos, const std::string& foto)
+{
+    const auto hallado = dibujos.find(foto);
+    if (hallado == dibujos.end()) {
+        std::cerr << "pagina: ningún dibujo de arte/ficheros.txt da " << foto << '\n';
+        std::exit(1);
+    }
+    return hallado->second;
+}
+
+// A stored picture, drawn at its size. The title view's load at once; the
+// others' once their view shows.
+std::string Foto(const Dibujos& dibujos, std::string_view fichero, std::u16string_view alternativo,
+    const std::string& atributos, bool enseguida)
+{
+    const std::string foto = FotoEnPagina(std::string(carpetaDeVentanas) + std::string(fichero));
+    const Dibujo& dibujo = Dibujado(dibujos, foto);
+    return F(R"(<img{}{} src="{}" width="{}" height="{}" alt="{}">)",
+        {atributos, enseguida ? "" : R"( loading="lazy")", foto, N(dibujo.ancho), N(dibujo.alto),
+            Html(alternativo)});
 }
 
 class Escritor {
 public:
-    explicit Escritor(const Pantalla& pantalla)
+    Escritor(const Pantalla& pantalla, const Dibujos& dibujos)
         : pantalla(pantalla)
+        , dibujos(dibujos)
     {
     }
 
@@ -241,24 +312,25 @@ private:
                 html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)",
                     {id, pulsar, descripcion,
                         control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}),
-                        Foto(control.fichero, {}, {}, Primera())});
+                        Foto(dibujos, control.fichero, {}, {}, Primera())});
             else
-                html += Foto(control.fichero, control.leido,
+                html += Foto(dibujos, control.fichero, control.leido,
                     F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
             break;
         case Clase::Rotulo:
             if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
                 html += F(R"(<label id="{}" class="rotulo" for="{}">{}</label>)",
-                    {id, Id(pantalla, control.de), Html(control.texto)});
+                    {id, Id(pantalla, control.de), Html(Mostrado(pantalla, control))});
             else
-                html
-                    += F(R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(TextoDe(pantalla, control))});
+                html += F(
+                    R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Parrafo:
-            html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(TextoDe(pantalla, control))});
+            html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Marco: {
-            html += F(R"(<fieldset id="{}" class="marco"><legend>{}</legend>)", {id, Html(control.texto)});
+            html += F(R"(<fieldset id="{}" class="marco"><legend>{}</legend>)",
+                {id, Html(Mostrado(pantalla, control))});
             for (const ::Control& hijo : pantalla.controles)
                 if (hijo.dentro == control.nombre)
                     html += Control(hijo);
@@ -267,7 +339,7 @@ private:
         }
         case Clase::Boton:
             html += F(R"(<button type="button" id="{}" class="boton"{}>{}</button>)",
-                {id, pulsar, Html(control.texto)});
+                {id, pulsar, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Lista:
             html += F(
@@ -298,6 +370,7 @@ private:
     bool Primera() const { return &pantalla == &PantallaPrincipal(); }
 
     const Pantalla& pantalla;
+    const Dibujos& dibujos;
     std::set<std::string_view> hechos;
 };
 
@@ -336,7 +409,40 @@ constexpr std::string_view exclamacion
       R"(<path d="M16 10.5v10" stroke="#000" stroke-width="3.2" stroke-linecap="round"/>)"
       R"(<circle cx="16" cy="24.6" r="1.8"/></svg>)";
 
-std::string Pagina()
+// A style sheet or script in its element; one that closed its element early
+// would break the page.
+std::string Incrustado(std::string_view elemento, const std::string& contenido, const std::string& atributos = {})
+{
+    std::string minusculas = contenido;
+    std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    if (minusculas.find("</" + std::string(elemento)) != std::string::npos) {
+        std::cerr << "pagina: un <" << elemento << "> de la página se cerraría antes de tiempo\n";
+        std::exit(1);
+    }
+    return F("<{0}{2}>\n{1}</{0}>\n", {std::string(elemento), contenido, atributos});
+}
+
+// A file of web/, whole, for its element.
+std::string Incrustar(std::string_view elemento, const std::string& ruta, const std::string& atributos = {})
+{
+    std::ifstream fichero(ruta, std::ios::binary);
+    const std::string contenido{std::istreambuf_iterator<char>(fichero), {}};
+    if (contenido.empty()) {
+        std::cerr << "pagina: no se ha podido leer " << ruta << '\n';
+        std::exit(1);
+    }
+    return Incrustado(elemento, contenido, atributos);
+}
+
+// The styles of the windows' boxes and faces, from the table.
+std::string Disposicion();
+
+// The page's styles and script go in it whole, so that the title view is
+// ready as soon as the page is read, with no further fetch; the script
+// fetches the game itself.
+std::string Pagina(
+    const Dibujos& dibujos, const std::string& estilo, const std::string& movil, const std::string& guion)
 {
     const Pantalla& principal = PantallaPrincipal();
     std::string html = F(
@@ -346,22 +452,18 @@ std::string Pagina()
         "<meta name=\"theme-color\" content=\"{}\">\n"
         "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
-        // The game's code, fetched before the faces and pictures take the connections.
-        "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
-        "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
-        "<link rel=\"stylesheet\" href=\"movil.css\" media=\"not all and {}\">\n"
-        "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
-        "</head>\n<body>\n",
-        {std::string(principal.nombre), Color(colorFondo), Html(principal.titulo), Ajustable()});
+        "{}{}{}</head>\n<body>\n",
+        {std::string(principal.nombre), Color(colorFondo), Html(principal.titulo), estilo,
+            Incrustado("style", Disposicion()), movil});
     for (const Pantalla* pantalla : pantallas)
-        html += Escritor(*pantalla).Vista();
+        html += Escritor(*pantalla, dibujos).Vista();
     // The message boxes: one at a time, its title, text and icon set when shown.
     html += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
               R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p>)"
               R"(<div class="cuerpo-aviso">{}<p id="aviso-texto"></p></div>)"
               R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
-              "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
-        {std::string(exclamacion), Html(Aceptar())});
+              "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n{}</body>\n</html>\n",
+        {std::string(exclamacion), Html(Aceptar()), guion});
     return html;
 }
 
@@ -415,6 +517,55 @@ std::set<Estilo> Estilos()
                 estilos.insert(EstiloDe(*control.tipo));
     }
     return estilos;
+}
+
+// The face a control shows its text in: its own, else its frame's, else
+// the window's.
+Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control);
+
+Estilo EstiloAlrededor(const Pantalla& pantalla, const Control& control)
+{
+    return control.dentro.empty() ? EstiloDe(pantalla.tipo)
+                                  : EstiloDeControl(pantalla, Buscar(pantalla, control.dentro));
+}
+
+Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control)
+{
+    return control.tipo ? EstiloDe(*control.tipo) : EstiloAlrededor(pantalla, control);
+}
+
+// The faces that show what the game writes as it runs, or what the player
+// types: the message list's, the command box's, and the system's, which
+// the menus and the message boxes (the game's goodbye, a saved game's
+// failure) show, their titles in bold.
+std::set<Estilo> EstilosDelJuego()
+{
+    Tipo sistema = PantallaPrimero().tipo;
+    std::set<Estilo> estilos{EstiloDe(sistema)};
+    sistema.negrita = true;
+    estilos.insert(EstiloDe(sistema));
+    for (const Pantalla* pantalla : pantallas)
+        for (const Control& control : pantalla->controles)
+            if (control.clase == Clase::Lista || control.clase == Clase::Caja)
+                estilos.insert(EstiloDeControl(*pantalla, control));
+    return estilos;
+}
+
+// The characters each face shows in the page's fixed texts, the hidden
+// descriptions beside the controls included, and the blank.
+std::map<Estilo, std::set<char16_t>> Letras()
+{
+    std::map<Estilo, std::set<char16_t>> letras;
+    for (const Pantalla* pantalla : pantallas)
+        for (const Control& control : pantalla->controles) {
+            if (control.clase == Clase::Menu || control.clase == Clase::Opcion)
+                continue; // in the page's own face
+            for (char16_t c : Mostrado(*pantalla, control) + u' ')
+                letras[EstiloDeControl(*pantalla, control)].insert(c);
+            for (char16_t c : control.descripcion)
+                letras[EstiloAlrededor(*pantalla, control)].insert(c);
+        }
+    return letras;
 }
 
 std::string Disposicion()
@@ -483,16 +634,45 @@ std::string Manifiesto()
         {nombre, Color(colorFondo), iconos});
 }
 
-// For scripts/web.sh: a fontconfig pattern, then the file to make from it.
+// For scripts/web.sh: a fontconfig pattern, the file to make from it, and
+// the characters to keep in it: all of Latin-1, the range of the game's
+// texts, where the game writes, else those the face shows.
 std::string ListaDeCaras()
 {
+    const std::set<Estilo> delJuego = EstilosDelJuego();
+    std::map<Estilo, std::set<char16_t>> letras = Letras();
     std::string lista;
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         const int pesoFontconfig = peso >= 900 ? 210 : peso >= 700 ? 200 : 80;
-        lista += F("{}:weight={}:slant={}\t{}\n",
-            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo)});
+        std::string unicodes = "U+0020-007E,U+00A0-00FF";
+        if (!delJuego.contains(estilo)) {
+            unicodes.clear();
+            for (char16_t c : letras[estilo])
+                unicodes += F("{}U+{}", {unicodes.empty() ? "" : ",", Hex(c)});
+        }
+        lista += F("{}:weight={}:slant={}\t{}\t{}\n",
+            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo), unicodes});
     }
+    return lista;
+}
+
+// Every picture the game names must be drawn.
+void ComprobarFotosDelJuego(const Dibujos& dibujos)
+{
+    for (const Escena& escena : ElMonjeTalpin().escenas)
+        for (std::u16string_view foto : {escena.foto, escena.fotoPersonaje})
+            if (!foto.empty())
+                Dibujado(dibujos, FotoEnPagina(std::string(carpetaDelJuego) + Utf8(foto)));
+}
+
+// For scripts/web.sh: each picture of the page, after the drawing and size
+// to make it from.
+std::string ListaDeDibujos(const Dibujos& dibujos)
+{
+    std::string lista;
+    for (const auto& [foto, dibujo] : dibujos)
+        lista += F("{}\t{}\t{}\t{}\n", {dibujo.nombre, N(dibujo.ancho), N(dibujo.alto), foto});
     return lista;
 }
 
@@ -507,15 +687,19 @@ bool Escribir(const std::string& ruta, const std::string& contenido)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "uso: pagina CARPETA\n";
+    if (argc != 6) {
+        std::cerr << "uso: pagina CARPETA arte/ficheros.txt web/estilo.css web/movil.css web/pagina.js\n";
         return 2;
     }
     const std::string carpeta = argv[1];
-    const bool hecho = Escribir(carpeta + "/index.html", Pagina())
-        && Escribir(carpeta + "/disposicion.css", Disposicion())
+    const Dibujos dibujos = LeerDibujos(argv[2]);
+    ComprobarFotosDelJuego(dibujos);
+    const std::string pagina = Pagina(dibujos, Incrustar("style", argv[3]),
+        Incrustar("style", argv[4], F(R"( media="not all and {}")", {Ajustable()})), Incrustar("script", argv[5]));
+    const bool hecho = Escribir(carpeta + "/index.html", pagina)
         && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
-        && Escribir(carpeta + "/caras.txt", ListaDeCaras());
+        && Escribir(carpeta + "/caras.txt", ListaDeCaras())
+        && Escribir(carpeta + "/dibujos.txt", ListaDeDibujos(dibujos));
     if (!hecho)
         std::cerr << "pagina: no se ha podido escribir en " << carpeta << '\n';
     return hecho ? 0 : 1;

@@ -157,7 +157,8 @@ export async function Entrar(pagina, entrada) {
 }
 
 // What the page shows that `:estado` prints after the numbers: the two
-// pictures and the command box.
+// pictures and the command box. The pictures are named by their files; see
+// Comparables.
 export function Estado(pagina) {
   return pagina.evaluate(() => {
     // The stored picture, before the game loads one.
@@ -173,3 +174,9 @@ export function Estado(pagina) {
     ];
   });
 }
+
+// Lines of `:estado`, the page's or a transcript's, to compare: the page
+// shows the game's picture "Dentro1.jpg" as a drawing of its own, so a
+// picture counts by its name, in any case and any format.
+export const Comparables = (lineas) =>
+  lineas.map((linea) => (linea.startsWith('Image') ? linea.toLowerCase().replace(/\.[a-z0-9]+$/, '') : linea));

@@ -8,7 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Abrir, Cargar, Entrar, Esperar, Estado, Guion, Jugar, Lineas, Servir, raiz } from './comun.mjs';
+import { Abrir, Cargar, Comparables, Entrar, Esperar, Estado, Guion, Jugar, Lineas, Servir, raiz } from './comun.mjs';
 
 const nativo = join(raiz, 'build/talpin-texto');
 let servidor;
@@ -89,8 +89,7 @@ test('a game goes from the page to the desktop and back', async () => {
   await pagina.click('#Principal-Command1');
   await pagina.click('#Primero-Cargar');
   assert.equal(await pagina.evaluate(() => localStorage.getItem('partida')), movida);
-  const minusculas = (lineas) => lineas.map((linea) => linea.toLowerCase());
-  assert.deepEqual(minusculas(await Estado(pagina)), minusculas(EstadoNativo(Nativo([':cargar', ':estado'])).slice(1)));
+  assert.deepEqual(Comparables(await Estado(pagina)), Comparables(EstadoNativo(Nativo([':cargar', ':estado'])).slice(1)));
   await pagina.close();
 });
 

@@ -60,6 +60,9 @@ test('the page plays offline after a first visit, and is installable', async (pr
   const fotos = await Fotos(pagina);
   assert.ok(fotos.length > 0);
   assert.deepEqual(fotos.filter(({ ancho }) => ancho === 0), [], 'a picture did not load offline');
+  // The page by its file's name too.
+  await pagina.goto(`${servidor.url}index.html`);
+  await pagina.waitForSelector('html[data-listo]');
   assert.deepEqual(pagina.fallos, []);
   await pagina.close();
 });
@@ -67,8 +70,8 @@ test('the page plays offline after a first visit, and is installable', async (pr
 test('a new version replaces the cached one on the next visit', async (prueba) => {
   const servidor = await ServirCopia(prueba);
   const pagina = await Visitar(servidor.url);
-  // A new build: another style sheet and so another version of the worker.
-  writeFileSync(join(copia, 'estilo.css'), readFileSync(join(copia, 'estilo.css'), 'utf8') + '\n#nuevo { }\n');
+  // A new build: another page and so another version of the worker.
+  writeFileSync(join(copia, 'index.html'), readFileSync(join(copia, 'index.html'), 'utf8') + '<!-- nueva -->\n');
   const worker = join(copia, 'sw.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const version = '[^']*'/, "const version = 'talpin-nueva'"));
   // The next visit fetches the new worker; once it takes over, the page,
@@ -88,7 +91,7 @@ test('a new version replaces the cached one on the next visit', async (prueba) =
   await Esperar(propia, 'the page\'s own reload under the new worker');
   await pagina.waitForSelector('html[data-listo]');
   assert.deepEqual(await pagina.evaluate(() => caches.keys()), ['talpin-nueva']);
-  const estilo = await pagina.evaluate(() => fetch('estilo.css').then((respuesta) => respuesta.text()));
-  assert.ok(estilo.includes('#nuevo'), 'the old style sheet is still served');
+  const servida = await pagina.evaluate(() => fetch('./').then((respuesta) => respuesta.text()));
+  assert.ok(servida.includes('<!-- nueva -->'), 'the old page is still served');
   await pagina.close();
 });
