@@ -1,5 +1,5 @@
 // What the browser tests share: the built site served on 127.0.0.1,
-// Debian's chromium with a fresh profile, and the transcripts of
+// a browser of each engine with a fresh profile, and the transcripts of
 // tests/partidas/ read as a player's session.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -7,10 +7,12 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
+import { AbrirWebKit } from './webkit.mjs';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
 export const sitio = join(raiz, 'build-web');
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+const firefox = process.env.FIREFOX || '/usr/bin/firefox-esr';
 
 // A static server for `carpeta`, as the README serves the site.
 export async function Servir(carpeta = sitio) {
@@ -36,13 +38,25 @@ export async function Servir(carpeta = sitio) {
   };
 }
 
-export async function Abrir({ ancho = 800, alto = 600, densidad = 1 } = {}) {
-  const perfil = mkdtempSync(join(tmpdir(), 'talpin-chromium-'));
-  const navegador = await puppeteer.launch({
+// The engines the page is played in: Debian's chromium and firefox-esr
+// through puppeteer (the latter over WebDriver BiDi), and WebKitGTK.
+export const motores = ['chromium', 'firefox', 'webkit'];
+
+// A browser of `motor`, with a fresh profile, its pages shown at `ancho`
+// × `alto` CSS pixels and `densidad` device pixels to each.
+export async function Abrir({ motor = 'chromium', ancho = 800, alto = 600, densidad = 1 } = {}) {
+  const vista = { width: ancho, height: alto, deviceScaleFactor: densidad };
+  if (motor === 'webkit') return AbrirWebKit(vista);
+  const perfil = mkdtempSync(join(tmpdir(), `talpin-${motor}-`));
+  const comunes = { headless: true, userDataDir: perfil, defaultViewport: vista };
+  const navegador = await puppeteer.launch(motor === 'firefox' ? {
+    ...comunes,
+    browser: 'firefox',
+    executablePath: firefox,
+    extraPrefsFirefox: { 'intl.accept_languages': 'es' },
+  } : {
+    ...comunes,
     executablePath: chromium,
-    headless: true,
-    userDataDir: perfil,
-    defaultViewport: { width: ancho, height: alto, deviceScaleFactor: densidad },
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--lang=es'],
   });
@@ -78,6 +92,14 @@ export async function Cargar(navegador, url) {
   await pagina.goto(url);
   await pagina.waitForSelector('html[data-listo]');
   return pagina;
+}
+
+// Runs `accion`, which reloads the page, and waits for the new page's
+// title view ready for input.
+export async function Recargar(pagina, accion = () => pagina.reload()) {
+  await pagina.evaluate(() => { window.antesDeRecargar = true; });
+  await accion();
+  await pagina.waitForFunction(() => !window.antesDeRecargar && document.documentElement.hasAttribute('data-listo'));
 }
 
 export async function Jugar(pagina) {
