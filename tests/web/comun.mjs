@@ -107,8 +107,10 @@ export async function Jugar(pagina) {
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
 }
 
+// In one call: puppeteer's $$eval costs a round trip per element over
+// WebDriver BiDi.
 export const Lineas = (pagina) =>
-  pagina.$$eval('#Primero-List1 > div', (lineas) => lineas.map((linea) => linea.textContent));
+  pagina.evaluate(() => [...document.querySelectorAll('#Primero-List1 > div')].map((linea) => linea.textContent));
 
 // A transcript: the opening, then each input with the lines it must show.
 // Lines "# ..." are notes; "% ..." starts a game from a saved one.

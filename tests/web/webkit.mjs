@@ -33,30 +33,27 @@ const vigilar = `if (!window.fallosTalpin) {
   addEventListener('unhandledrejection', (e) => fallosTalpin.push(e.reason));
 }`;
 
-function Hijo(orden, argumentos, opciones) {
-  const hijo = spawn(orden, argumentos, opciones);
-  hijo.parar = () => new Promise((hecho) => {
-    if (hijo.exitCode !== null || hijo.signalCode !== null) return hecho();
-    hijo.once('exit', hecho);
-    hijo.kill();
-  });
-  return hijo;
-}
-
 // A virtual display of `ancho` × `alto` pixels: Xvfb chooses a free
 // number and writes it on fd 3.
 async function Pantalla(ancho, alto) {
-  const xvfb = Hijo('Xvfb', ['-displayfd', '3', '-screen', '0', `${ancho}x${alto}x24`, '-nolisten', 'tcp'],
+  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${ancho}x${alto}x24`, '-nolisten', 'tcp'],
     { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-  xvfb.numero = await new Promise((listo, fallo) => {
+  const parado = new Promise((hecho) => xvfb.on('exit', hecho));
+  const numero = await new Promise((listo, fallo) => {
     let leido = '';
     xvfb.stdio[3].on('data', (trozo) => {
       leido += trozo;
       if (leido.endsWith('\n')) listo(leido.trim());
     });
-    xvfb.on('exit', () => fallo(new Error('Xvfb stopped before it showed a display')));
+    parado.then(() => fallo(new Error('Xvfb stopped before it showed a display')));
   });
-  return xvfb;
+  return {
+    numero,
+    parar: () => {
+      xvfb.kill();
+      return parado;
+    },
+  };
 }
 
 function PuertoLibre() {
@@ -215,32 +212,42 @@ class Pagina {
 // A browser with one window, each page shown in it in turn; they share
 // their saved game, as a browser's tabs do.
 export async function AbrirWebKit({ width, height, deviceScaleFactor: densidad = 1 }) {
-  const perfil = mkdtempSync(join(tmpdir(), 'talpin-webkit-'));
   const xvfb = await Pantalla((width + margen) * densidad, (height + margen) * densidad);
+  const perfil = mkdtempSync(join(tmpdir(), 'talpin-webkit-'));
   for (const carpeta of ['config/gtk-3.0', 'datos', 'cache']) mkdirSync(join(perfil, carpeta), { recursive: true });
   writeFileSync(join(perfil, 'config/gtk-3.0/gtk.css'), barraMenuda);
   const puerto = await PuertoLibre();
-  const proceso = Hijo(driver, [`--port=${puerto}`], {
-    stdio: 'ignore',
+  // In a process group of its own, with MiniBrowser and WebKit's processes.
+  const proceso = spawn(driver, [`--port=${puerto}`], {
+    detached: true,
+    stdio: ['ignore', 'pipe', 'ignore'],
     env: {
       ...process.env, DISPLAY: `:${xvfb.numero}`, GDK_BACKEND: 'x11', GDK_SCALE: String(densidad),
       XDG_CONFIG_HOME: join(perfil, 'config'), XDG_DATA_HOME: join(perfil, 'datos'), XDG_CACHE_HOME: join(perfil, 'cache'),
       LANGUAGE: 'es',
     },
   });
+  // Each of them holds the driver's output open, so it closes once they
+  // have all ended: the profile is theirs until then.
+  const terminados = new Promise((hecho) => proceso.stdout.on('close', hecho));
+  proceso.stdout.resume();
   const base = `http://127.0.0.1:${puerto}`;
   const cerrar = async () => {
-    await proceso.parar();
+    try {
+      process.kill(-proceso.pid, 'SIGKILL');
+    } catch (fallo) {
+      if (fallo.code !== 'ESRCH') throw fallo; // all ended already
+    }
+    await terminados;
     await xvfb.parar();
-    // The browser's own processes may still be writing their caches as they end.
-    rmSync(perfil, { recursive: true, force: true, maxRetries: 5 });
+    rmSync(perfil, { recursive: true, force: true });
   };
   try {
     await Esperar(base, proceso);
     const { sessionId } = await Orden(`${base}/session`, 'POST', {
       capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: minibrowser, args: ['--automation'] } } },
     });
-    const orden = (metodo, ruta, cuerpo) => Orden(`${base}/session/${sessionId}${ruta && '/'}${ruta}`, metodo, cuerpo);
+    const orden = (metodo, ruta, cuerpo) => Orden(`${base}/session/${sessionId}/${ruta}`, metodo, cuerpo);
     // The window's size for a viewport, the toolbar's height added.
     const ventana = async (vista) => {
       if ((vista.deviceScaleFactor ?? densidad) !== densidad)
@@ -253,10 +260,7 @@ export async function AbrirWebKit({ width, height, deviceScaleFactor: densidad =
     return {
       // A new page takes the window over from the one before.
       newPage: async () => new Pagina(orden, ventana),
-      async close() {
-        await orden('DELETE', '').catch(() => {});
-        await cerrar();
-      },
+      close: cerrar,
     };
   } catch (fallo) {
     await cerrar();
