@@ -25,8 +25,8 @@ const barraMenuda = 'button, entry, button *, entry * { font-size: 1px; padding:
 // The page's keys, as puppeteer names them and WebDriver codes them.
 const teclas = { Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', ArrowUp: '\uE013', ArrowDown: '\uE015' };
 
-// Runs before each script: errors thrown in the page since, as puppeteer's
-// 'pageerror' reports them.
+// Runs before each script: the errors thrown in the page since the first
+// script run in it, as puppeteer's 'pageerror' reports them.
 const vigilar = `if (!window.fallosTalpin) {
   window.fallosTalpin = [];
   addEventListener('error', (e) => fallosTalpin.push(e.error || e.message));
@@ -111,6 +111,7 @@ class Pagina {
   constructor(orden, ventana) {
     this.#orden = orden;
     this.#ventana = ventana;
+    // WebDriver answers once the page has handled the keys, as puppeteer does.
     const acciones = (lista) => orden('POST', 'actions', { actions: [{ type: 'key', id: 'teclado', actions: lista }] });
     const pulsar = (valor) => [{ type: 'keyDown', value: valor }, { type: 'keyUp', value: valor }];
     this.keyboard = {
