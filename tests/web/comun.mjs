@@ -1,5 +1,5 @@
 // What the browser tests share: the built site served on 127.0.0.1,
-// Debian's chromium with a fresh profile, and the transcripts of
+// a browser of each engine with a fresh profile, and the transcripts of
 // tests/partidas/ read as a player's session.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -8,10 +8,12 @@ import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
 import puppeteer from 'puppeteer-core';
+import { AbrirWebKit } from './webkit.mjs';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
 export const sitio = join(raiz, 'build-web');
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+const firefox = process.env.FIREFOX || '/usr/bin/firefox-esr';
 
 // A static server for `carpeta`, as the README serves the site.
 export async function Servir(carpeta = sitio) {
@@ -37,13 +39,25 @@ export async function Servir(carpeta = sitio) {
   };
 }
 
-export async function Abrir({ ancho = 800, alto = 600, densidad = 1 } = {}) {
-  const perfil = mkdtempSync(join(tmpdir(), 'talpin-chromium-'));
-  const navegador = await puppeteer.launch({
+// The engines the page is played in: Debian's chromium and firefox-esr
+// through puppeteer (the latter over WebDriver BiDi), and WebKitGTK.
+export const motores = ['chromium', 'firefox', 'webkit'];
+
+// A browser of `motor`, with a fresh profile, its pages shown at `ancho`
+// × `alto` CSS pixels and `densidad` device pixels to each.
+export async function Abrir({ motor = 'chromium', ancho = 800, alto = 600, densidad = 1 } = {}) {
+  const vista = { width: ancho, height: alto, deviceScaleFactor: densidad };
+  if (motor === 'webkit') return AbrirWebKit(vista);
+  const perfil = mkdtempSync(join(tmpdir(), `talpin-${motor}-`));
+  const comunes = { headless: true, userDataDir: perfil, defaultViewport: vista };
+  const navegador = await puppeteer.launch(motor === 'firefox' ? {
+    ...comunes,
+    browser: 'firefox',
+    executablePath: firefox,
+    extraPrefsFirefox: { 'intl.accept_languages': 'es' },
+  } : {
+    ...comunes,
     executablePath: chromium,
-    headless: true,
-    userDataDir: perfil,
-    defaultViewport: { width: ancho, height: alto, deviceScaleFactor: densidad },
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--lang=es'],
   });
@@ -93,6 +107,14 @@ export async function Cargar(navegador, url, pantalla) {
   return pagina;
 }
 
+// Runs `accion`, which reloads the page, and waits for the new page's
+// title view ready for input.
+export async function Recargar(pagina, accion = () => pagina.reload()) {
+  await pagina.evaluate(() => { window.antesDeRecargar = true; });
+  await accion();
+  await pagina.waitForFunction(() => !window.antesDeRecargar && document.documentElement.hasAttribute('data-listo'));
+}
+
 export async function Jugar(pagina) {
   await pagina.click('#Principal-Command1');
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
@@ -104,8 +126,10 @@ export const Fotos = (pagina) =>
   pagina.$$eval('img', (imgs) => Promise.all(imgs.filter((img) => img.checkVisibility()).map((img) =>
     img.decode().catch(() => {}).then(() => ({ fichero: img.currentSrc, ancho: img.naturalWidth })))));
 
+// In one call: puppeteer's $$eval costs a round trip per element over
+// WebDriver BiDi.
 export const Lineas = (pagina) =>
-  pagina.$$eval('#Primero-List1 > div', (lineas) => lineas.map((linea) => linea.textContent));
+  pagina.evaluate(() => [...document.querySelectorAll('#Primero-List1 > div')].map((linea) => linea.textContent));
 
 // A transcript: the opening, then each input with the lines it must show.
 // Lines "# ..." are notes; "% ..." starts a game from a saved one.

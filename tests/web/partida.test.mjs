@@ -1,11 +1,9 @@
 // The whole game in the page, from the keyboard alone, as the transcript
 // tests/partidas/completa.txt plays it in the terminal; and the saved game
-// kept across a reload.
-import { test } from 'node:test';
+// kept across a reload. In every engine.
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { Cargar, Comparables, Entorno, Entrar, Estado, Guion, Jugar, Lineas } from './comun.mjs';
-
-const entorno = Entorno();
+import { Cargar, Comparables, Entorno, Entrar, Estado, Guion, Jugar, Lineas, motores, Recargar } from './comun.mjs';
 
 // What the page shows after an input, as the terminal prints it.
 async function Visto(pagina, entrada) {
@@ -38,7 +36,7 @@ async function Seguir(pagina, pasos) {
   }
 }
 
-test('the whole game plays to the ending from the keyboard', async () => {
+async function Completa(entorno) {
   const [apertura, ...pasos] = Guion('completa.txt');
   const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   await pagina.focus('#Principal-Command1');
@@ -49,17 +47,18 @@ test('the whole game plays to the ending from the keyboard', async () => {
   assert.deepEqual(await Lineas(pagina), apertura.esperado);
   await Seguir(pagina, pasos);
   assert.equal(await pagina.evaluate(() => document.title), await pagina.$eval('#Final-titulo', (t) => t.textContent));
-  // The ending's "Salir" starts afresh, and the saved game is still there.
+  // The ending's "Salir", which has the focus, starts afresh, and the
+  // saved game is still there.
   const guardada = await pagina.evaluate(() => localStorage.getItem('partida'));
-  await Promise.all([pagina.waitForNavigation(), pagina.click('#Final-Command1')]);
-  await pagina.waitForSelector('html[data-listo]');
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), 'Final-Command1');
+  await Recargar(pagina, () => pagina.keyboard.press('Enter'));
   assert.equal(await pagina.$eval('#Principal', (vista) => vista.hidden), false);
   assert.equal(await pagina.evaluate(() => localStorage.getItem('partida')), guardada);
   assert.deepEqual(pagina.fallos, []);
   await pagina.close();
-});
+}
 
-test('a saved game outlives a reload, and "Menú Principal" keeps the game', async () => {
+async function Recarga(entorno) {
   const [apertura, ...pasos] = Guion('completa.txt');
   const guardar = pasos.findIndex((paso) => paso.entrada === ':guardar');
   const cargar = pasos.findIndex((paso) => paso.entrada === ':cargar');
@@ -73,10 +72,15 @@ test('a saved game outlives a reload, and "Menú Principal" keeps the game', asy
   await pagina.click('#Principal-Command1');
   assert.deepEqual(await Lineas(pagina), antes);
 
-  await pagina.reload();
-  await pagina.waitForSelector('html[data-listo]');
+  await Recargar(pagina);
   await Jugar(pagina);
   assert.deepEqual(await Lineas(pagina), apertura.esperado);
   await Seguir(pagina, pasos.slice(cargar));
   await pagina.close();
+}
+
+for (const motor of motores) describe(motor, () => {
+  const entorno = Entorno({ motor });
+  test('the whole game plays to the ending from the keyboard', () => Completa(entorno));
+  test('a saved game outlives a reload, and "Menú Principal" keeps the game', () => Recarga(entorno));
 });
