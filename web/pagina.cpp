@@ -570,11 +570,11 @@ std::map<Estilo, std::set<char16_t>> Letras()
 
 std::string Disposicion()
 {
-    // The menus and the message boxes take the system's face, which the
-    // game window keeps as its own; movil.css sizes text by it.
+    // The page takes the system's face, which the game window keeps as its
+    // own: the menus and the message boxes show it; movil.css sizes text by it.
     const Tipo& sistema = PantallaPrimero().tipo;
     std::string css = F(":root{{--fondo:{};--sombra:{};--margen:{}px;--menu:{};"
-                        "--original:calc(1rem / {});--letra-sistema:{}}}\n.menus,#aviso{{{}}}\n",
+                        "--original:calc(1rem / {});--letra-sistema:{}}}\nbody{{{}}}\n",
         {Color(colorFondo), Color(colorSombra), N(margen), N(altoMenu), N(twipsPorPixel * pixelesPorRem),
             D(sistema.puntos * twipsPorPunto), Letra(sistema)});
     for (const Estilo& estilo : Estilos()) {
