@@ -6,23 +6,18 @@
 # edges, to its own size and to twice that size (the "@2x" file beside it).
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
-arte=$raiz/arte
+. "$raiz/arte/dibujos.sh"
 # The "convert" first on PATH may not be ImageMagick.
 magick=/usr/bin/convert
 
 # The drawing tools and the faces of the lettering.
-bash "$raiz/scripts/instalar-paquetes.sh" librsvg2-bin imagemagick fonts-roboto-unhinted fonts-kaushanscript
+# pngquant keeps the icons' soft transparent edges in a few colours.
+bash "$raiz/scripts/instalar-paquetes.sh" librsvg2-bin imagemagick pngquant fonts-roboto-unhinted fonts-kaushanscript
 
 temporal=$(mktemp -d)
 trap 'rm -rf "$temporal"' EXIT
 mkdir -p "$raiz/graficos" "$raiz/recursos"
 
-# The drawing, whole: the shared palette and pieces go where it says <!--#comun-->.
-armar() {
-  sed -e "/<!--#comun-->/{r $arte/piezas/comun.svg" -e 'd}' "$arte/dibujos/$1.svg"
-}
-
-# drawing, file made from it, width and height of the 1x picture
 while read -r dibujo destino ancho alto; do
   armar "$dibujo" > "$temporal/$dibujo.svg"
   rsvg-convert -w $((ancho * 8)) -h $((alto * 8)) \
@@ -38,31 +33,7 @@ while read -r dibujo destino ancho alto; do
       -resize "$((ancho * escala))x$((alto * escala))!" -strip "${formato[@]}"
   done
   echo "$destino"
-done <<'LISTA'
-calle     graficos/uno2.jpg          319 259
-dentro1   graficos/dentro1.jpg       319 259
-garaje    graficos/garaje.jpg        319 259
-casa      graficos/Casa.jpg          319 259
-reja      graficos/reja.jpg          319 259
-pozo      graficos/pozo.jpg          319 259
-aseo      graficos/Aseo.jpg          319 259
-dentro2   graficos/Dentro2.jpg       319 259
-cuarto    graficos/cuarto.jpg        319 259
-cabronus  graficos/Fray-Portero.jpg  128 231
-supremus  graficos/supremus.jpg      128 231
-tonto     graficos/tonto.jpg         128 231
-cabronus  recursos/cabronus.jpg      128 231
-calle     recursos/calle.jpg         319 259
-talpin    recursos/talpin.jpg        124 232
-hablar    recursos/hablar.jpg        52  52
-mirar     recursos/mirar.jpg         46  51
-usar      recursos/usar.jpg          45  51
-mentir    recursos/mentir.jpg        53  49
-coger     recursos/coger.jpg         46  49
-titulo    recursos/titulo.jpg        103 161
-autor     recursos/autor.jpg         191 374
-logo      recursos/logo.bmp          308 231
-LISTA
+done < <(ficheros)
 
 # The menu icon: the whole drawing for the scalable size, and the sizes that
 # desktops look for first, keeping its transparent corners.
@@ -74,9 +45,11 @@ for lado in 48 64 128 256; do
   echo "escritorio/iconos/talpin-$lado.png"
 done
 
-# The browser edition's icons, at the sizes a web app manifest asks for.
+# The browser edition's icons, at the sizes a web app manifest asks for, in
+# 64 colours: the page keeps them for playing offline, a quarter the size.
 mkdir -p "$raiz/web/iconos"
 for lado in 192 512; do
-  rsvg-convert -w "$lado" -h "$lado" "$iconos/talpin.svg" -o "$raiz/web/iconos/talpin-$lado.png"
+  rsvg-convert -w "$lado" -h "$lado" "$iconos/talpin.svg" -o "$temporal/icono.png"
+  pngquant --strip --force 64 --output "$raiz/web/iconos/talpin-$lado.png" "$temporal/icono.png"
   echo "web/iconos/talpin-$lado.png"
 done

@@ -2,8 +2,8 @@
 // (17 + 16 phrases) and falls back. Run by hand: ./build/bench/bench_ordenes
 // (or with -callgrind under valgrind for the instructions of one order).
 #include "core/juego.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
-#include "texto/ventana_texto.h"
 #include "world/historia.h"
 
 #include <QTest>
@@ -14,13 +14,13 @@ class BenchOrdenes : public QObject {
 private slots:
     void ordenSinRespuesta()
     {
-        VentanaTexto ventana;
+        VentanaMemoria ventana;
         FicheroPartida fichero;
         Juego juego(ventana, fichero, ElMonjeTalpin());
         juego.estado.lugar = Patio;
         QBENCHMARK {
             ventana.ordenes = u"usar la escalera de mano con mucho cuidado para no caerme";
-            juego.Interpretar();
+            juego.Pulsar(Mando::Intro);
         }
     }
 };

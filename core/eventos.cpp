@@ -8,7 +8,47 @@ void Juego::Empezar()
     ventana.CargarImagen(Imagen::Lugar, EscenaActual()->foto);
 }
 
-void Juego::PulsarVerbo(Verbo verbo)
+void Juego::Pulsar(Mando mando)
+{
+    switch (mando) {
+    case Mando::Hablar:
+    case Mando::Mirar:
+    case Mando::Usar:
+    case Mando::Mentir:
+    case Mando::Coger:
+        PulsarVerbo(mando);
+        break;
+    case Mando::Lugar:
+        DescribirLugar();
+        break;
+    case Mando::Personaje:
+        PulsarPersonaje();
+        break;
+    case Mando::Salidas:
+        Salidas();
+        break;
+    case Mando::Objetos:
+        Objetos();
+        break;
+    case Mando::Guardar:
+        Guardar();
+        break;
+    case Mando::Cargar:
+        Cargar();
+        break;
+    case Mando::Limpiar:
+        Limpiar();
+        break;
+    case Mando::Intro:
+        Interpretar();
+        break;
+    case Mando::Esc:
+        ventana.Despedirse(historia.textos.despedida);
+        break;
+    }
+}
+
+void Juego::PulsarVerbo(Mando verbo)
 {
     ventana.PonerOrdenes(historia.textos.verbos.at(std::size_t(verbo)));
 }

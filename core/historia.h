@@ -65,7 +65,7 @@ struct TextosJuego {
     std::u16string_view apertura;
     std::u16string_view noEntendido;
     std::u16string_view despedida;
-    // What each verb picture puts into the command box, in Verbo order.
+    // What each verb picture puts into the command box, in Mando order.
     std::array<std::u16string_view, 5> verbos;
     std::u16string_view cabeceraObjetos;
     std::u16string_view guardada;

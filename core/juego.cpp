@@ -28,14 +28,6 @@ void Juego::ResponderSegun(std::int16_t campo, std::u16string_view con0, std::u1
         Responder({});
 }
 
-void Juego::Tecla(int codigo)
-{
-    if (codigo == TeclaIntro)
-        Interpretar();
-    else if (codigo == TeclaEsc)
-        ventana.Despedirse(historia.textos.despedida);
-}
-
 void Juego::Interpretar()
 {
     // The phrases are written in upper case; the order is put so once.

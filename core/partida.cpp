@@ -75,24 +75,30 @@ std::optional<GameState> LeerPartida(std::string_view texto)
     return leido;
 }
 
-void Juego::Guardar()
+std::optional<GameState> LeerPartida(Almacen& almacen)
+{
+    const std::optional<std::string> texto = almacen.Leer();
+    return texto ? LeerPartida(*texto) : std::nullopt;
+}
+
+bool Juego::Guardar()
 {
     const bool guardada = almacen.Guardar(TextoPartida(estado));
     ventana.AnadirLinea(guardada ? historia.textos.guardada : historia.textos.noGuardada);
+    return guardada;
 }
 
-void Juego::Cargar()
+bool Juego::Cargar()
 {
-    std::optional<GameState> leido;
-    if (const std::optional<std::string> texto = almacen.Leer())
-        leido = LeerPartida(*texto);
+    const std::optional<GameState> leido = LeerPartida(almacen);
     if (!leido) {
         ventana.AnadirLinea(historia.textos.noCargada);
-        return;
+        return false;
     }
 
     estado = *leido;
     ventana.VaciarLista();
     ventana.PonerOrdenes({});
     MostrarFotosDelLugar();
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/almacen.h"
 #include "core/estado.h"
 
 #include <cstddef>
@@ -20,3 +21,6 @@ constexpr std::size_t tamanoMaximoPartida = 64 * 1024;
 // Whatever follows the sixteenth number is ignored, but a text longer than
 // tamanoMaximoPartida is refused.
 std::optional<GameState> LeerPartida(std::string_view texto);
+
+// The saved game the store keeps, read as above; nothing when there is none.
+std::optional<GameState> LeerPartida(Almacen& almacen);

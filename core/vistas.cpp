@@ -51,17 +51,17 @@ void Juego::PulsarPersonaje()
     // Verb picture, then character: "Mirar " becomes "Fray Supremus Mirar ".
     // Each test reads the box anew, so at most one order runs.
     ventana.InsertarOrdenes(personaje->nombre);
-    const auto dice = [&](Verbo verbo) {
+    const auto dice = [&](Mando verbo) {
         const std::u16string_view texto = historia.textos.verbos.at(std::size_t(verbo));
         const std::u16string ordenes = ventana.LeerOrdenes();
         return ordenes.size() == personaje->nombre.size() + texto.size()
                && ordenes.starts_with(personaje->nombre) && ordenes.ends_with(texto);
     };
-    if (dice(Verbo::Mirar))
+    if (dice(Mando::Mirar))
         personaje->mirar(*this);
-    if (dice(Verbo::Hablar))
+    if (dice(Mando::Hablar))
         personaje->hablar(*this);
-    if (dice(Verbo::Mentir))
+    if (dice(Mando::Mentir))
         personaje->mentir(*this);
 }
 

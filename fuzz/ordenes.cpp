@@ -3,11 +3,11 @@
 // at the caret and Enter pressed, except "@" and a letter, which stand for a
 // click or key (see Pulsar).
 #include "comprobar.h"
-#include "ventana_memoria.h"
 
 #include "core/coincide.h"
 #include "core/juego.h"
 #include "core/utf8.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
 #include "world/acciones.h"
 #include "world/escenas.h"
@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -61,29 +62,25 @@ struct Prueba {
     // A click or key of the window; false for an unknown one.
     bool Pulsar(char tecla, std::u16string_view resto)
     {
-        switch (tecla) {
-        case 'l': juego.DescribirLugar(); break;
-        case 'p':
-            if (ventana.personajeVisible) // a hidden picture takes no clicks
-                juego.PulsarPersonaje();
-            break;
-        case 'h': juego.PulsarVerbo(Verbo::Hablar); break;
-        case 'm': juego.PulsarVerbo(Verbo::Mirar); break;
-        case 'u': juego.PulsarVerbo(Verbo::Usar); break;
-        case 'e': juego.PulsarVerbo(Verbo::Mentir); break;
-        case 'c': juego.PulsarVerbo(Verbo::Coger); break;
-        case 'o': juego.Objetos(); break;
-        case 's': juego.Salidas(); break;
-        case 'g': juego.Guardar(); break;
-        case 'r': juego.Cargar(); break;
-        case 'x': juego.Limpiar(); break;
-        case 't': ventana.InsertarOrdenes(resto); break; // typed, no Enter
-        case 'k':                                        // the caret moved
-            ventana.cursor = resto.empty() ? 0 : resto.front() % (ventana.ordenes.size() + 1);
-            break;
-        case 'q': juego.Tecla(TeclaEsc); break;
-        default: return false;
+        constexpr std::pair<char, Mando> mandos[] = {
+            {'h', Mando::Hablar}, {'m', Mando::Mirar}, {'u', Mando::Usar}, {'e', Mando::Mentir},
+            {'c', Mando::Coger}, {'l', Mando::Lugar}, {'p', Mando::Personaje}, {'s', Mando::Salidas},
+            {'o', Mando::Objetos}, {'g', Mando::Guardar}, {'r', Mando::Cargar}, {'x', Mando::Limpiar},
+            {'q', Mando::Esc},
+        };
+        for (const auto& [letra, mando] : mandos) {
+            if (letra == tecla) {
+                if (mando != Mando::Personaje || ventana.personajeVisible) // a hidden picture takes no clicks
+                    juego.Pulsar(mando);
+                return true;
+            }
         }
+        if (tecla == 't') // typed, no Enter
+            ventana.InsertarOrdenes(resto);
+        else if (tecla == 'k') // the caret moved
+            ventana.cursor = resto.empty() ? 0 : resto.front() % (ventana.ordenes.size() + 1);
+        else
+            return false;
         return true;
     }
 
@@ -100,9 +97,9 @@ struct Prueba {
                 const Frase* fila = FilaDe(ventana.ordenes, antes.lugar);
                 seVaSupremus = fila && fila->accion.procedimiento == &UsarAstillaFraySupremus;
             }
-            juego.Tecla(TeclaIntro);
+            juego.Pulsar(Mando::Intro);
         }
-        if (ventana.terminado)
+        if (ventana.Terminado())
             return;
 
         const GameState& estado = juego.estado;
@@ -139,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
     Prueba prueba;
     prueba.juego.Empezar();
     std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
-    for (bool mas = true; mas && !prueba.ventana.terminado;) {
+    for (bool mas = true; mas && !prueba.ventana.Terminado();) {
         const std::size_t fin = entrada.find('\n');
         mas = fin != entrada.npos;
         prueba.Linea(Utf16(entrada.substr(0, fin)));

@@ -2,10 +2,10 @@
 // restores exactly the sixteen numbers in the file or changes nothing, and
 // whatever a save writes loads back unchanged.
 #include "comprobar.h"
-#include "ventana_memoria.h"
 
 #include "core/juego.h"
 #include "core/partida.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
 #include "world/escenas.h"
 #include "world/historia.h"
@@ -95,7 +95,7 @@ void CargarBoton(std::string_view texto, const std::optional<GameState>& esperad
     ventana.ordenes = u"mirar";
     const GameState antes = juego.estado;
     const std::vector<std::u16string> lista = ventana.lista;
-    juego.Cargar();
+    EXIGIR(juego.Cargar() == esperado.has_value());
 
     if (esperado) {
         EXIGIR(juego.estado == *esperado);

@@ -75,21 +75,27 @@ CerrojoCarpeta::~CerrojoCarpeta()
 
 std::string PatronTemporal(const std::string& ruta) { return ruta + std::string(marcaTemporal); }
 
-void BorrarRestos(const std::string& ruta)
+bool EsResto(const std::string& ruta, const std::string& nombre)
 {
     const fs::path partida(ruta);
-    const fs::path carpeta = partida.parent_path().empty() ? fs::path(".") : partida.parent_path();
     const std::string prefijo = partida.filename().string() + '.';
     const std::size_t letras = marcaTemporal.size() - 1;
+    if (nombre.size() != prefijo.size() + letras || !nombre.starts_with(prefijo)
+        || !std::all_of(nombre.begin() + std::ptrdiff_t(prefijo.size()), nombre.end(), EsLetraODigito))
+        return false;
+    const fs::path candidato = partida.parent_path() / nombre;
     std::error_code error;
-    for (fs::directory_iterator entrada(carpeta, error), fin; !error && entrada != fin; entrada.increment(error)) {
+    return !fs::is_symlink(fs::symlink_status(candidato, error)) && PareceUnaPartida(candidato.string());
+}
+
+void BorrarRestos(const std::string& ruta)
+{
+    const fs::path carpeta = fs::path(ruta).parent_path();
+    std::error_code error;
+    for (fs::directory_iterator entrada(carpeta.empty() ? fs::path(".") : carpeta, error), fin;
+         !error && entrada != fin; entrada.increment(error)) {
         const std::string nombre = entrada->path().filename().string();
-        if (nombre.size() != prefijo.size() + letras || !nombre.starts_with(prefijo)
-            || !std::all_of(nombre.begin() + std::ptrdiff_t(prefijo.size()), nombre.end(), EsLetraODigito))
-            continue;
-        const std::string candidato = (partida.parent_path() / nombre).string();
-        std::error_code tipo;
-        if (!fs::is_symlink(entrada->symlink_status(tipo)) && PareceUnaPartida(candidato))
-            ::unlink(candidato.c_str());
+        if (EsResto(ruta, nombre))
+            ::unlink((carpeta / nombre).c_str());
     }
 }

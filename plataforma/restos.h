@@ -25,7 +25,11 @@ private:
 // digits, as mkstemp fills them in.
 std::string PatronTemporal(const std::string& ruta);
 
-// Removes the temporary files that saves of the file `ruta` killed halfway
-// left beside it; each holds no more than one line of a saved game. Only
-// call it while holding the lock.
+// Whether the file `nombre`, beside the save `ruta`, is what a save killed
+// halfway leaves: its temporary file, holding no more than one line of a
+// saved game. The sweep below removes these and nothing else.
+bool EsResto(const std::string& ruta, const std::string& nombre);
+
+// Removes the leftovers of saves of `ruta` killed halfway. Only call it
+// while holding the lock.
 void BorrarRestos(const std::string& ruta);

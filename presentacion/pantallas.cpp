@@ -49,6 +49,14 @@ constexpr Control controlesPrincipal[] = {
         .texto = u"Subir partida",
         .dentro = "archivo",
         .soloPagina = true},
+    // The page fits each view to the browser's window; this shows it at the
+    // windows' own pixel size instead.
+    {.nombre = "original",
+        .clase = Clase::Opcion,
+        .texto = u"Tamaño original",
+        .dentro = "archivo",
+        .soloPagina = true,
+        .marcable = true},
     {.nombre = "alacaca", .clase = Clase::Opcion, .texto = u"&Salir", .dentro = "archivo"},
     {.nombre = "Image1",
         .clase = Clase::Foto,
@@ -297,7 +305,7 @@ constexpr Pantalla final_{
 
 constexpr Mensaje acercaDe{
     u"Acerca de ...", u"© 2003 Trombulix Juegos, equipo Monjes Locos: El monje Talpín, \" El único héroe \""};
-constexpr Mensaje salir{u"Salir"};
+constexpr Mensaje salir{u"Salir", {}, true};
 
 } // namespace
 

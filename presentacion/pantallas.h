@@ -8,8 +8,12 @@
 // box, face and caption. The desktop windows and the page read the same
 // table, so a control moves or changes its caption in one place.
 
-// Twips as whole pixels at 96 dots per inch, where 15 twips make one.
-constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
+// 1440 twips make an inch: 15 a pixel at 96 dots per inch, 20 a point.
+constexpr int twipsPorPixel = 15;
+constexpr int twipsPorPunto = 20;
+
+// Twips as whole pixels at 96 dots per inch.
+constexpr int Px(int twips) { return (twips * 2 + twipsPorPixel) / (2 * twipsPorPixel); }
 
 // A box in twips (15 twips make one pixel at 96 dots per inch), from the
 // top left corner of the window's client area, or of the frame holding it.
@@ -64,7 +68,12 @@ struct Control {
     bool sombra = false;              // a heading in the dark shadow colour
     bool clic = false;                // a picture that does something when pressed
     bool soloPagina = false;          // the page's alone: the browser's saved game to and from a file
+    bool marcable = false;            // an item that is on or off, with a check mark
 };
+
+// The most characters the command box `ordenes` takes, Qt's line edit's own
+// limit.
+constexpr int largoMaximoOrden = 32767;
 
 struct Pantalla {
     std::string_view nombre;          // "Principal", "Primero", "SobreAutor", "Final"
@@ -89,10 +98,12 @@ std::string NombreDoble(std::string_view nombre);
 // fault of the program, and stops it).
 const Control& Buscar(const Pantalla& pantalla, std::string_view nombre);
 
-// A message box: its title, and its text where the table fixes it.
+// A message box: its title, its text where the table fixes it, and whether
+// it shows the exclamation icon of a warning.
 struct Mensaje {
     std::u16string_view titulo;
     std::u16string_view texto = {};
+    bool exclamacion = false;
 };
 
 const Mensaje& MensajeAcercaDe();   // the title window's about box

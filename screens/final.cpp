@@ -12,14 +12,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Final::Final(QWidget* padre) : Marco(padre)
+Final::Final(QWidget* padre) : Marco(PantallaFinal(), padre)
 {
     const Pantalla& pantalla = PantallaFinal();
-    setObjectName(Nombre(pantalla.nombre));
-    setWindowTitle(DeJuego(pantalla.titulo));
-    setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    setFont(Letra(pantalla.tipo));
-    PintarFondo(this);
     LeerAlAbrir();
 
     // Line13 parts the narration from the dialogue; Line1 to Line12 frame

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,9 +40,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
 
     // The client area below the menu bar; the menu keeps the system's font.
     auto* area = new QWidget(this);
-    area->setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    area->setFont(Letra(pantalla.tipo));
-    PintarFondo(area);
+    Disponer(area, pantalla);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -75,9 +72,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre)
 
 void Principal::AcercaDe()
 {
-    QMessageBox acerca(QMessageBox::NoIcon, DeJuego(MensajeAcercaDe().titulo), DeJuego(MensajeAcercaDe().texto),
-                       QMessageBox::Ok, this);
-    acerca.exec();
+    MostrarMensaje(this, MensajeAcercaDe());
 }
 
 void Principal::closeEvent(QCloseEvent* evento)

@@ -1,6 +1,5 @@
 #include "screens/sobre_autor.h"
 
-#include "ui/cadenas.h"
 #include "ui/controles.h"
 #include "ui/disposicion.h"
 
@@ -8,15 +7,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SobreAutor::SobreAutor(QWidget* padre) : Marco(padre, Qt::Window)
+SobreAutor::SobreAutor(QWidget* padre) : Marco(PantallaSobreAutor(), padre, Qt::Window)
 {
     const Pantalla& pantalla = PantallaSobreAutor();
-    setObjectName(Nombre(pantalla.nombre));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(DeJuego(pantalla.titulo));
-    setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    setFont(Letra(pantalla.tipo));
-    PintarFondo(this);
 
     for (const Control& control : pantalla.controles) {
         if (control.clase == Clase::Foto)

@@ -17,10 +17,11 @@ struct Salida {
 // Plays the input through talpin-texto in `carpeta`, with the game's pictures;
 // or through its node twin where TALPIN_TEXTO_JS names it (scripts/pruebas-web.sh).
 // `enElHijo` runs in the child just before the program starts (to set a limit,
-// say); a program still running after `espera` ms counts as hung.
+// say). A program still running after half a minute counts as hung.
 inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::currentPath(),
-                    const std::function<void()>& enElHijo = {}, int espera = 30000)
+                    const std::function<void()>& enElHijo = {})
 {
+    constexpr int espera = 30000; // ms
     QProcess proceso;
     proceso.setWorkingDirectory(carpeta);
     if (enElHijo)
@@ -32,8 +33,10 @@ inline Salida Jugar(const QByteArray& entrada, const QString& carpeta = QDir::cu
         proceso.start(QStringLiteral("node"), {twin});
     proceso.write(entrada);
     proceso.closeWriteChannel();
-    if (!proceso.waitForFinished(espera))
+    if (!proceso.waitForFinished(espera)) {
+        qWarning("talpin-texto still running after %d ms: hung", espera);
         return {};
+    }
     return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
             QString::fromUtf8(proceso.readAllStandardOutput()),
             QString::fromUtf8(proceso.readAllStandardError())};

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ventana_prueba.h"
-
 #include "core/juego.h"
+#include "core/ventana_memoria.h"
 #include "plataforma/fichero_partida.h"
+#include "ui/cadenas.h"
 #include "world/historia.h"
 
 #include <QStringList>
@@ -12,10 +12,20 @@
 #include <algorithm>
 #include <array>
 
-// A game over the test window, saving to the file "partida", started as the
-// window starts it or put into a situation by hand, and driven by typed orders.
+// The message list in Qt's types, which QCOMPARE prints.
+inline QStringList DeJuego(const std::vector<std::u16string>& lineas)
+{
+    QStringList lista;
+    for (const std::u16string& linea : lineas)
+        lista << DeJuego(linea);
+    return lista;
+}
+
+// A game over a window kept in memory, saving to the file "partida", started
+// as the window starts it or put into a situation by hand, and driven by
+// typed orders.
 struct Partida {
-    VentanaPrueba ventana;
+    VentanaMemoria ventana;
     FicheroPartida fichero;
     Juego juego{ventana, fichero, ElMonjeTalpin()};
 
@@ -50,11 +60,11 @@ struct Partida {
     // Types the order and presses Enter; returns the message list.
     QStringList Orden(const QString& orden)
     {
-        ventana.lista = {QStringLiteral("lo de antes")};
-        ventana.ordenes = orden;
-        ventana.cursor = orden.size();
-        juego.Tecla(TeclaIntro);
-        return ventana.lista;
+        ventana.lista = {u"lo de antes"};
+        ventana.ordenes = AlJuego(orden);
+        ventana.cursor = ventana.ordenes.size();
+        juego.Pulsar(Mando::Intro);
+        return DeJuego(ventana.lista);
     }
 };
 

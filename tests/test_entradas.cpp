@@ -20,11 +20,7 @@ struct VentanaDeJuego {
     const GameState& Estado() const { return juego.juego.estado; }
 };
 
-using Vista = void (Juego::*)();
-
 } // namespace
-
-Q_DECLARE_METATYPE(Vista)
 
 class TestEntradas : public QObject {
     Q_OBJECT
@@ -92,30 +88,31 @@ private slots:
     void vistas_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<Vista>("vista");
-        QTest::newRow("Objetos") << u"objetos"_s << Vista(&Juego::Objetos);
-        QTest::newRow("Salidas") << u"Salidas"_s << Vista(&Juego::Salidas);
-        QTest::newRow("Limpiar") << u"limpiar"_s << Vista(&Juego::Limpiar);
-        QTest::newRow("place picture") << u"Image3"_s << Vista(&Juego::DescribirLugar);
+        QTest::addColumn<Mando>("vista");
+        QTest::newRow("Objetos") << u"objetos"_s << Mando::Objetos;
+        QTest::newRow("Salidas") << u"Salidas"_s << Mando::Salidas;
+        QTest::newRow("Limpiar") << u"limpiar"_s << Mando::Limpiar;
+        QTest::newRow("place picture") << u"Image3"_s << Mando::Lugar;
     }
 
     void vistas()
     {
         QFETCH(QString, control);
-        QFETCH(Vista, vista);
+        QFETCH(Mando, vista);
         VentanaDeJuego ventana;
         QTest::keyClicks(ventana.ordenes, u"coger astilla"_s);
         QTest::keyClick(ventana.ordenes, Qt::Key_Return);
         QTest::keyClicks(ventana.ordenes, u"mirar"_s);
 
         Partida igual(ventana.Estado());
-        igual.ventana.lista = Lista(&ventana.juego);
-        igual.ventana.ordenes = ventana.ordenes->text();
-        (igual.juego.*vista)();
+        for (const QString& linea : Lista(&ventana.juego))
+            igual.ventana.lista.push_back(AlJuego(linea));
+        igual.ventana.ordenes = AlJuego(ventana.ordenes->text());
+        igual.juego.Pulsar(vista);
 
         Pulsar(&ventana.juego, control);
-        QCOMPARE(Lista(&ventana.juego), igual.ventana.lista);
-        QCOMPARE(ventana.ordenes->text(), igual.ventana.ordenes);
+        QCOMPARE(Lista(&ventana.juego), DeJuego(igual.ventana.lista));
+        QCOMPARE(ventana.ordenes->text(), DeJuego(igual.ventana.ordenes));
         QCOMPARE(ventana.Estado(), igual.juego.estado);
     }
 

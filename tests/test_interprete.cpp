@@ -43,7 +43,7 @@ private slots:
         Partida esperada(estado);
         QCOMPARE(dicha.Orden(orden), esperada.Orden(mismaQue));
         QCOMPARE(dicha.juego.estado, esperada.juego.estado);
-        QVERIFY(dicha.ventana.lista != QStringList{noEntendido});
+        QVERIFY(DeJuego(dicha.ventana.lista) != QStringList{noEntendido});
     }
 
     void rozarAntesQuePinchar()
@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, orden);
         Partida partida(estado);
         QCOMPARE(partida.Orden(orden), QStringList{noEntendido});
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
         QCOMPARE(partida.juego.estado, estado);
         QVERIFY(!partida.ventana.final);
     }
@@ -95,20 +95,19 @@ private slots:
     {
         Partida partida(GameState{.lugar = 0, .hierro = 1});
         QCOMPARE(partida.Orden(u"retro"_s), QStringList{u"lo de antes"_s});
-        QCOMPARE(partida.ventana.ordenes, u"retro"_s);
+        QCOMPARE(DeJuego(partida.ventana.ordenes), u"retro"_s);
         const QStringList hierro = partida.Orden(u"mirar hierro"_s);
         QCOMPARE(hierro, Partida(GameState{.lugar = Calle, .hierro = 1}).Orden(u"mirar hierro"_s));
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     void esc()
     {
         Partida partida(GameState{.lugar = Calle});
-        partida.ventana.ordenes = u"mirar pozo"_s;
-        partida.juego.Tecla(TeclaEsc);
-        QCOMPARE(partida.ventana.despedida, u"¡Gracias por jugar!, y vuelva pronto"_s);
-        partida.juego.Tecla(u'a');
-        QCOMPARE(partida.ventana.ordenes, u"mirar pozo"_s);
+        partida.ventana.ordenes = u"mirar pozo";
+        partida.juego.Pulsar(Mando::Esc);
+        QCOMPARE(DeJuego(partida.ventana.despedida), u"¡Gracias por jugar!, y vuelva pronto"_s);
+        QCOMPARE(DeJuego(partida.ventana.ordenes), u"mirar pozo"_s);
     }
 };
 

@@ -55,16 +55,16 @@ private slots:
         QFETCH(QStringList, lineas);
 
         Partida partida{Lugar(desde)};
-        partida.ventana.image2 = u"antes.jpg"_s;
+        partida.ventana.image2 = u"antes.jpg";
         const QStringList lista = partida.Orden(orden);
 
         QCOMPARE(partida.juego.estado, (GameState{.lugar = qint16(hasta)}));
-        QCOMPARE(partida.ventana.image3, image3);
+        QCOMPARE(DeJuego(partida.ventana.image3), image3);
         QCOMPARE(partida.ventana.personajeVisible, !image2.isEmpty());
         // A hidden picture keeps whatever it showed.
-        QCOMPARE(partida.ventana.image2, image2.isEmpty() ? u"antes.jpg"_s : image2);
+        QCOMPARE(DeJuego(partida.ventana.image2), image2.isEmpty() ? u"antes.jpg"_s : image2);
         QCOMPARE(lista, lineas);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     // The way back from the second kitchen is a short exchange with Fray Supremus.
@@ -74,8 +74,8 @@ private slots:
         const QStringList lista = partida.Orden(u"retro"_s);
 
         QCOMPARE(partida.juego.estado.lugar, Cocina);
-        QCOMPARE(partida.ventana.image3, u"dentro1.jpg"_s);
-        QCOMPARE(partida.ventana.image2, u"supremus.jpg"_s);
+        QCOMPARE(DeJuego(partida.ventana.image3), u"dentro1.jpg"_s);
+        QCOMPARE(DeJuego(partida.ventana.image2), u"supremus.jpg"_s);
         QVERIFY(partida.ventana.personajeVisible);
         QCOMPARE(lista.size(), 2);
         QVERIFY(lista[0].startsWith(u"FRAY SUPREMUS: "_s));
@@ -98,7 +98,7 @@ private slots:
         Partida partida{Lugar(lugar)};
         QCOMPARE(partida.Orden(orden), QStringList{u"Intenta expresarte de otra manera ..."_s});
         QCOMPARE(partida.juego.estado.lugar, lugar);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 };
 

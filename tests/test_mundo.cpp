@@ -119,7 +119,7 @@ private slots:
         Partida::Poner(esperado, despues);
 
         QCOMPARE(partida.Orden(orden), lineas);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
         QVERIFY(partida.juego.estado == esperado);
     }
 
@@ -168,7 +168,7 @@ private slots:
 
         Partida partida(Lugar(lugar), antes);
         ComprobarEtiquetas(partida.Orden(orden), etiquetas);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     void laQuemaduraDaElMovilCadaVez()
@@ -187,9 +187,9 @@ private slots:
         QCOMPARE(partida.Orden(u"usar garaje"_s),
                  QStringList{u"Con el hierro que cogiste de la chimenea, rompes el candado, y entras al garaje"_s});
         QCOMPARE(partida.juego.estado.lugar, Garaje);
-        QCOMPARE(partida.ventana.image3, u"garaje.jpg"_s);
+        QCOMPARE(DeJuego(partida.ventana.image3), u"garaje.jpg"_s);
         QVERIFY(!partida.ventana.personajeVisible);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     void fraySupremusSeVaSoloConLaAstillaPicante()
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(lineas.size(), 1);
         QVERIFY(!lineas[0].contains(u':'));
         QCOMPARE(partida.juego.estado.lugar, SegundaCocina);
-        QCOMPARE(partida.ventana.image3, u"Casa.jpg"_s);
+        QCOMPARE(DeJuego(partida.ventana.image3), u"Casa.jpg"_s);
         QVERIFY(!partida.ventana.personajeVisible);
     }
 

@@ -81,7 +81,7 @@ private slots:
             QCOMPARE(primera[0], vertido);
         QCOMPARE(partida.Orden(orden), QStringList{yaVertido});
         QCOMPARE(partida.juego.estado.ingredientes, 1);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     // Soap had again counts again: the third pour makes the serum, the
@@ -135,7 +135,7 @@ private slots:
 
         Partida partida(Comedor, antes);
         QCOMPARE(partida.Orden(orden), lineas);
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     void laRecetaSeEncuentraYSeLee()
@@ -223,7 +223,7 @@ private slots:
         const QStringList lista = partida.Orden(orden);
         QCOMPARE(partida.ventana.final, gana);
         QCOMPARE(lista, gana ? QStringList() : QStringList{u"Intenta expresarte de otra manera ..."_s});
-        QCOMPARE(partida.ventana.ordenes, QString());
+        QCOMPARE(DeJuego(partida.ventana.ordenes), QString());
     }
 
     // Narrations carry no speaker label; the denial has a second blank.
@@ -234,7 +234,7 @@ private slots:
         const QStringList etiquetas = {{}, {}, t, c, {}, t, c + u' ', t, c, {}, t, {}, {}};
         QStringList textos;
         for (std::u16string_view texto : TextosFinal)
-            textos << VentanaPrueba::Q(texto);
+            textos << DeJuego(texto);
         QCOMPARE(textos.size(), etiquetas.size());
         QCOMPARE(textos.last(), u"The FiN"_s);
         for (qsizetype i = 0; i < textos.size(); ++i) {

@@ -159,18 +159,18 @@ private slots:
         auto& [ventana, fichero, juego] = partida;
         juego.estado.hierro = 1;
         const GameState estado = juego.estado;
-        ventana.ordenes = u"mirar pozo"_s;
-        juego.Cargar();
+        ventana.ordenes = u"mirar pozo";
+        QVERIFY(!juego.Cargar());
         QCOMPARE(juego.estado, estado);
-        QCOMPARE(ventana.lista.size(), 2);
-        QCOMPARE(ventana.lista.last(), noCarga);
-        QCOMPARE(ventana.ordenes, u"mirar pozo"_s);
-        QCOMPARE(ventana.image3, u"uno2.jpg"_s);
-        QVERIFY(ventana.image2.isEmpty());
+        QCOMPARE(DeJuego(ventana.lista).size(), 2);
+        QCOMPARE(DeJuego(ventana.lista).last(), noCarga);
+        QCOMPARE(DeJuego(ventana.ordenes), u"mirar pozo"_s);
+        QCOMPARE(DeJuego(ventana.image3), u"uno2.jpg"_s);
+        QVERIFY(ventana.image2.empty());
         QVERIFY(ventana.personajeVisible);
     }
 
-    // A save killed halfway leaves QSaveFile's temporary file "partida.XXXXXX";
+    // A save killed halfway leaves its temporary file "partida.XXXXXX";
     // the next save clears it, and nothing else.
     void restosDeGuardadosMatados()
     {
@@ -190,7 +190,7 @@ private slots:
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
         juego.Guardar();
-        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QCOMPARE(DeJuego(ventana.lista).last(), u"Partida guardada"_s);
         QStringList quedan = ajenos;
         quedan << u"partida"_s;
         quedan.sort();
@@ -210,7 +210,7 @@ private slots:
         auto& [ventana, fichero, juego] = partida;
         juego.Guardar();
         close(carpeta);
-        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QCOMPARE(DeJuego(ventana.lista).last(), u"Partida guardada"_s);
         QCOMPARE(Ficheros(), (QStringList{u"partida"_s, u"partida.MnOpQr"_s}));
 
         juego.Guardar();
@@ -221,11 +221,11 @@ private slots:
     {
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
-        juego.Cargar();
-        juego.Cargar();
-        QCOMPARE(ventana.lista.size(), 3);
-        QCOMPARE(ventana.lista[1], noCarga);
-        QCOMPARE(ventana.lista[2], noCarga);
+        QVERIFY(!juego.Cargar());
+        QVERIFY(!juego.Cargar());
+        QCOMPARE(DeJuego(ventana.lista).size(), 3);
+        QCOMPARE(DeJuego(ventana.lista)[1], noCarga);
+        QCOMPARE(DeJuego(ventana.lista)[2], noCarga);
         QCOMPARE(juego.estado, (GameState{.lugar = 1}));
     }
 
@@ -234,24 +234,24 @@ private slots:
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
         juego.estado = GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2};
-        juego.Guardar();
-        juego.Guardar();
-        QCOMPARE(ventana.lista.mid(1), (QStringList{u"Partida guardada"_s, u"Partida guardada"_s}));
+        QVERIFY(juego.Guardar());
+        QVERIFY(juego.Guardar());
+        QCOMPARE(DeJuego(ventana.lista).mid(1), (QStringList{u"Partida guardada"_s, u"Partida guardada"_s}));
         QCOMPARE(Contenido(), " 6  1  1  0  0  0  0  0  0  0  0  0  0  2  0  0 \r\n");
 
-        ventana.ordenes = u"usar pasillo"_s;
-        juego.Interpretar();
+        ventana.ordenes = u"usar pasillo";
+        juego.Pulsar(Mando::Intro);
         QCOMPARE(juego.estado.lugar, Aseo);
         QVERIFY(!ventana.personajeVisible);
 
-        ventana.ordenes = u"a medias"_s;
-        juego.Cargar();
+        ventana.ordenes = u"a medias";
+        QVERIFY(juego.Cargar());
         QCOMPARE(juego.estado, (GameState{.lugar = Patio, .astilla = 1, .hierro = 1, .manzana = 2}));
-        QCOMPARE(ventana.image3, u"pozo.jpg"_s);
-        QCOMPARE(ventana.image2, u"tonto.jpg"_s);
+        QCOMPARE(DeJuego(ventana.image3), u"pozo.jpg"_s);
+        QCOMPARE(DeJuego(ventana.image2), u"tonto.jpg"_s);
         QVERIFY(ventana.personajeVisible);
-        QVERIFY(ventana.lista.isEmpty());
-        QVERIFY(ventana.ordenes.isEmpty());
+        QVERIFY(ventana.lista.empty());
+        QVERIFY(ventana.ordenes.empty());
     }
 
     void cargarUnLugarSinPersonaje()
@@ -261,7 +261,7 @@ private slots:
         auto& [ventana, fichero, juego] = partida;
         juego.Cargar();
         QCOMPARE(juego.estado.lugar, Garaje);
-        QCOMPARE(ventana.image3, u"garaje.jpg"_s);
+        QCOMPARE(DeJuego(ventana.image3), u"garaje.jpg"_s);
         QVERIFY(!ventana.personajeVisible);
     }
 
@@ -287,15 +287,16 @@ private slots:
         const rlimit antes = limite;
         limite.rlim_cur = 8;
         setrlimit(RLIMIT_FSIZE, &limite);
-        juego.Guardar();
+        const bool guardada = juego.Guardar();
         setrlimit(RLIMIT_FSIZE, &antes);
+        QVERIFY(!guardada);
 
-        QCOMPARE(ventana.lista.last(), u"No se ha podido guardar la partida."_s);
+        QCOMPARE(DeJuego(ventana.lista).last(), u"No se ha podido guardar la partida."_s);
         QCOMPARE(Contenido(), "viejo");
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{u"partida"_s});
 
         juego.Guardar();
-        QCOMPARE(ventana.lista.last(), u"Partida guardada"_s);
+        QCOMPARE(DeJuego(ventana.lista).last(), u"Partida guardada"_s);
         QCOMPARE(Contenido(), " 1  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r\n");
     }
 };

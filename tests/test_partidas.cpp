@@ -152,7 +152,7 @@ private slots:
         QStringList nunca;
         for (std::size_t i = 0; i < dicha.size(); ++i)
             if (dicha[i].size() < (TablaFrases[i].lugar == Cualquiera ? 2 : 1))
-                nunca << u"row %1 «%2» in %3"_s.arg(i + 1).arg(VentanaPrueba::Q(TablaFrases[i].frase))
+                nunca << u"row %1 «%2» in %3"_s.arg(i + 1).arg(DeJuego(TablaFrases[i].frase))
                              .arg(TablaFrases[i].lugar == Cualquiera ? u"every place"_s
                                                                      : u"place %1"_s.arg(TablaFrases[i].lugar));
         QVERIFY2(nunca.isEmpty(), qPrintable(nunca.join(u", "_s)));

@@ -132,8 +132,7 @@ private slots:
             QVERIFY(QDir().mkdir(partida));
         else
             QVERIFY(QFile::link(u"/dev/zero"_s, partida));
-        const int espera = 5000;
-        const Salida salida = Jugar(":cargar\n:estado\n", carpeta.path(), {}, espera);
+        const Salida salida = Jugar(":cargar\n:estado\n", carpeta.path());
         QCOMPARE(salida.estado, 0);
         QVERIFY(salida.texto.startsWith(inicio + u"\n\n"_s + inicio + u'\n' + noCarga + u"\n\n 1  0 "_s));
     }

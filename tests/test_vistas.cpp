@@ -10,32 +10,32 @@ private slots:
     {
         Partida partida(Cocina);
         auto& [ventana, fichero, juego] = partida;
-        ventana.ordenes = u"coger hierro"_s;
-        juego.DescribirLugar();
-        juego.DescribirLugar();
-        QCOMPARE(ventana.lista.size(), 2);
-        QCOMPARE(ventana.lista[1], u"atención, el expositor de especias. "_s);
-        QCOMPARE(ventana.ordenes, QString());
+        ventana.ordenes = u"coger hierro";
+        juego.Pulsar(Mando::Lugar);
+        juego.Pulsar(Mando::Lugar);
+        QCOMPARE(DeJuego(ventana.lista).size(), 2);
+        QCOMPARE(DeJuego(ventana.lista)[1], u"atención, el expositor de especias. "_s);
+        QCOMPARE(DeJuego(ventana.ordenes), QString());
         QCOMPARE(juego.estado, (GameState{.lugar = Cocina}));
 
-        ventana.ordenes = u"Mirar "_s;
-        juego.Salidas();
-        QCOMPARE(ventana.lista, QStringList{u"Hay puerta a la izquierda, para retroceder, escribe RETRO."_s});
-        QCOMPARE(ventana.ordenes, QString());
+        ventana.ordenes = u"Mirar ";
+        juego.Pulsar(Mando::Salidas);
+        QCOMPARE(DeJuego(ventana.lista), QStringList{u"Hay puerta a la izquierda, para retroceder, escribe RETRO."_s});
+        QCOMPARE(DeJuego(ventana.ordenes), QString());
 
         // Every place has a description and one exit line; the street's
         // never mentions the garage.
         for (qint16 lugar = Calle; lugar <= Dormitorio; ++lugar) {
             juego.estado.lugar = lugar;
-            juego.DescribirLugar();
-            QVERIFY(!ventana.lista.isEmpty());
-            juego.Salidas();
-            QCOMPARE(ventana.lista.size(), 1);
+            juego.Pulsar(Mando::Lugar);
+            QVERIFY(!ventana.lista.empty());
+            juego.Pulsar(Mando::Salidas);
+            QCOMPARE(DeJuego(ventana.lista).size(), 1);
         }
         juego.estado = GameState{.lugar = Calle, .hierro = 1};
-        juego.Salidas();
-        QVERIFY(ventana.lista[0].endsWith(u" ..."_s));
-        QVERIFY(!ventana.lista[0].contains(u"garaje"_s, Qt::CaseInsensitive));
+        juego.Pulsar(Mando::Salidas);
+        QVERIFY(DeJuego(ventana.lista)[0].endsWith(u" ..."_s));
+        QVERIFY(!DeJuego(ventana.lista)[0].contains(u"garaje"_s, Qt::CaseInsensitive));
     }
 
     // A damaged saved game can leave us nowhere; the views then say nothing.
@@ -43,15 +43,15 @@ private slots:
     {
         Partida partida(GameState{.lugar = 12});
         auto& [ventana, fichero, juego] = partida;
-        ventana.lista = QStringList{u"antes"_s};
-        ventana.ordenes = u"algo"_s;
-        juego.DescribirLugar();
-        juego.Salidas();
-        juego.PulsarPersonaje();
-        ventana.ordenes = u"mirar pozo"_s;
-        juego.Interpretar();
-        QCOMPARE(ventana.lista, QStringList{u"antes"_s});
-        QCOMPARE(ventana.ordenes, u"mirar pozo"_s);
+        ventana.lista = {u"antes"};
+        ventana.ordenes = u"algo";
+        juego.Pulsar(Mando::Lugar);
+        juego.Pulsar(Mando::Salidas);
+        juego.Pulsar(Mando::Personaje);
+        ventana.ordenes = u"mirar pozo";
+        juego.Pulsar(Mando::Intro);
+        QCOMPARE(DeJuego(ventana.lista), QStringList{u"antes"_s});
+        QCOMPARE(DeJuego(ventana.ordenes), u"mirar pozo"_s);
     }
 
     void objetos_data()
@@ -87,10 +87,10 @@ private slots:
         QFETCH(QStringList, lineas);
         Partida partida(estado);
         auto& [ventana, fichero, juego] = partida;
-        ventana.ordenes = u"usar puerta"_s;
-        juego.Objetos();
-        QCOMPARE(ventana.lista, QStringList{u"OBJETOS:"_s} + lineas);
-        QCOMPARE(ventana.ordenes, QString());
+        ventana.ordenes = u"usar puerta";
+        juego.Pulsar(Mando::Objetos);
+        QCOMPARE(DeJuego(ventana.lista), QStringList{u"OBJETOS:"_s} + lineas);
+        QCOMPARE(DeJuego(ventana.ordenes), QString());
         QCOMPARE(juego.estado, estado);
     }
 
@@ -98,17 +98,17 @@ private slots:
     {
         Partida partida;
         auto& [ventana, fichero, juego] = partida;
-        ventana.ordenes = u"usar puerta"_s;
+        ventana.ordenes = u"usar puerta";
         ventana.cursor = 11;
-        juego.PulsarVerbo(Verbo::Mirar);
-        juego.PulsarVerbo(Verbo::Usar);
-        QCOMPARE(ventana.ordenes, u"Usar "_s);
+        juego.Pulsar(Mando::Mirar);
+        juego.Pulsar(Mando::Usar);
+        QCOMPARE(DeJuego(ventana.ordenes), u"Usar "_s);
         QCOMPARE(ventana.cursor, 0);
-        juego.PulsarVerbo(Verbo::Coger);
-        QCOMPARE(ventana.ordenes, u"coger "_s);
-        juego.Limpiar();
-        QVERIFY(ventana.lista.isEmpty());
-        QCOMPARE(ventana.ordenes, QString());
+        juego.Pulsar(Mando::Coger);
+        QCOMPARE(DeJuego(ventana.ordenes), u"coger "_s);
+        juego.Pulsar(Mando::Limpiar);
+        QVERIFY(ventana.lista.empty());
+        QCOMPARE(DeJuego(ventana.ordenes), QString());
     }
 
     // Verb picture, then character: the name goes in front of the verb and
@@ -116,57 +116,57 @@ private slots:
     void personaje_data()
     {
         QTest::addColumn<int>("lugar");
-        QTest::addColumn<Verbo>("verbo");
+        QTest::addColumn<Mando>("verbo");
         QTest::addColumn<QString>("orden");
-        QTest::newRow("look at Cabronus") << 1 << Verbo::Mirar << u"MIRAR FRAY CABRONUS"_s;
-        QTest::newRow("talk to Cabronus") << 1 << Verbo::Hablar << u"HABLAR FRAY CABRONUS"_s;
-        QTest::newRow("lie to Cabronus") << 1 << Verbo::Mentir << u"MENTIR FRAY CABRONUS"_s;
-        QTest::newRow("talk to Supremus") << 2 << Verbo::Hablar << u"HABLAR FRAY SUPREMUS"_s;
-        QTest::newRow("look at Supremus") << 2 << Verbo::Mirar << u"MIRAR FRAY SUPREMUS"_s;
-        QTest::newRow("lie to the stranger") << 6 << Verbo::Mentir << u"MENTIR EXTRAÑO"_s;
-        QTest::newRow("look at the stranger") << 6 << Verbo::Mirar << u"MIRAR EXTRAÑO"_s;
+        QTest::newRow("look at Cabronus") << 1 << Mando::Mirar << u"MIRAR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Cabronus") << 1 << Mando::Hablar << u"HABLAR FRAY CABRONUS"_s;
+        QTest::newRow("lie to Cabronus") << 1 << Mando::Mentir << u"MENTIR FRAY CABRONUS"_s;
+        QTest::newRow("talk to Supremus") << 2 << Mando::Hablar << u"HABLAR FRAY SUPREMUS"_s;
+        QTest::newRow("look at Supremus") << 2 << Mando::Mirar << u"MIRAR FRAY SUPREMUS"_s;
+        QTest::newRow("lie to the stranger") << 6 << Mando::Mentir << u"MENTIR EXTRAÑO"_s;
+        QTest::newRow("look at the stranger") << 6 << Mando::Mirar << u"MIRAR EXTRAÑO"_s;
     }
 
     void personaje()
     {
         QFETCH(int, lugar);
-        QFETCH(Verbo, verbo);
+        QFETCH(Mando, verbo);
         QFETCH(QString, orden);
         Partida pulsada{Lugar(lugar)};
-        pulsada.juego.PulsarVerbo(verbo);
-        pulsada.juego.PulsarPersonaje();
-        QVERIFY(!pulsada.ventana.lista.isEmpty());
-        QCOMPARE(pulsada.ventana.lista, Partida(Lugar(lugar)).Orden(orden));
-        QCOMPARE(pulsada.ventana.ordenes, QString());
+        pulsada.juego.Pulsar(verbo);
+        pulsada.juego.Pulsar(Mando::Personaje);
+        QVERIFY(!pulsada.ventana.lista.empty());
+        QCOMPARE(DeJuego(pulsada.ventana.lista), Partida(Lugar(lugar)).Orden(orden));
+        QCOMPARE(DeJuego(pulsada.ventana.ordenes), QString());
     }
 
     void personajeSinOrden()
     {
         Partida partida(Calle);
         auto& [ventana, fichero, juego] = partida;
-        juego.PulsarPersonaje();
-        QCOMPARE(ventana.ordenes, u"Fray Cabronus "_s);
-        juego.PulsarPersonaje();
-        QCOMPARE(ventana.ordenes, u"Fray Cabronus Fray Cabronus "_s);
+        juego.Pulsar(Mando::Personaje);
+        QCOMPARE(DeJuego(ventana.ordenes), u"Fray Cabronus "_s);
+        juego.Pulsar(Mando::Personaje);
+        QCOMPARE(DeJuego(ventana.ordenes), u"Fray Cabronus Fray Cabronus "_s);
 
         juego.estado.lugar = Patio;
-        juego.PulsarVerbo(Verbo::Coger);
-        juego.PulsarPersonaje();
-        QCOMPARE(ventana.ordenes, u"Extraño coger "_s);
-        QVERIFY(ventana.lista.isEmpty());
+        juego.Pulsar(Mando::Coger);
+        juego.Pulsar(Mando::Personaje);
+        QCOMPARE(DeJuego(ventana.ordenes), u"Extraño coger "_s);
+        QVERIFY(ventana.lista.empty());
 
         // Typed with the caret at the end: the name goes after it and the
         // order waits for Enter.
         juego.estado.lugar = Cocina;
-        ventana.ordenes = u"mirar "_s;
+        ventana.ordenes = u"mirar ";
         ventana.cursor = 6;
-        juego.PulsarPersonaje();
-        QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
-        QVERIFY(ventana.lista.isEmpty());
+        juego.Pulsar(Mando::Personaje);
+        QCOMPARE(DeJuego(ventana.ordenes), u"mirar Fray Supremus "_s);
+        QVERIFY(ventana.lista.empty());
 
         juego.estado.lugar = Garaje;
-        juego.PulsarPersonaje();
-        QCOMPARE(ventana.ordenes, u"mirar Fray Supremus "_s);
+        juego.Pulsar(Mando::Personaje);
+        QCOMPARE(DeJuego(ventana.ordenes), u"mirar Fray Supremus "_s);
     }
 };
 

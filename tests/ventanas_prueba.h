@@ -121,7 +121,7 @@ struct Programas {
         Primero* juego = programa->VentanaJuego();
         juego->activateWindow();
         if (!QTest::qWaitForWindowActive(juego))
-            qWarning("the game window is not active");
+            qFatal("the game window never became active");
         return juego;
     }
 };

@@ -24,28 +24,6 @@ void EscribirTodas(std::ostream& salida, const Lineas& lineas)
         Escribir(salida, linea);
 }
 
-// The clicks and keys that run a handler of the game window.
-struct Pulsacion {
-    const char* nombre;
-    void (*hacer)(Juego&);
-};
-
-const Pulsacion pulsaciones[] = {
-    {"lugar", [](Juego& juego) { juego.DescribirLugar(); }},
-    {"hablar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Hablar); }},
-    {"mirar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Mirar); }},
-    {"usar", [](Juego& juego) { juego.PulsarVerbo(Verbo::Usar); }},
-    {"mentir", [](Juego& juego) { juego.PulsarVerbo(Verbo::Mentir); }},
-    {"coger", [](Juego& juego) { juego.PulsarVerbo(Verbo::Coger); }},
-    {"objetos", [](Juego& juego) { juego.Objetos(); }},
-    {"salidas", [](Juego& juego) { juego.Salidas(); }},
-    {"guardar", [](Juego& juego) { juego.Guardar(); }},
-    {"cargar", [](Juego& juego) { juego.Cargar(); }},
-    {"limpiar", [](Juego& juego) { juego.Limpiar(); }},
-    {"enter", [](Juego& juego) { juego.Tecla(TeclaIntro); }},
-    {"esc", [](Juego& juego) { juego.Tecla(TeclaEsc); }},
-};
-
 } // namespace
 
 Terminal::Terminal() : juego(ventana, partida, ElMonjeTalpin())
@@ -66,7 +44,7 @@ bool Terminal::Ejecutar(std::string_view entrada, std::ostream& salida, std::ost
         // Typed into the box, then Enter.
         ventana.ordenes = linea;
         ventana.cursor = linea.size();
-        juego.Tecla(TeclaIntro);
+        juego.Pulsar(Mando::Intro);
     }
 
     if (ventana.final)
@@ -76,7 +54,7 @@ bool Terminal::Ejecutar(std::string_view entrada, std::ostream& salida, std::ost
     else if (mostrarLista)
         EscribirTodas(salida, ventana.lista);
     salida << std::endl;
-    return !ventana.final && ventana.despedida.empty();
+    return !ventana.Terminado();
 }
 
 void Terminal::MostrarLista(std::ostream& salida) const
@@ -88,17 +66,13 @@ void Terminal::MostrarLista(std::ostream& salida) const
 bool Terminal::Comando(std::u16string_view comando, std::ostream& salida, std::ostream& errores)
 {
     const std::string nombre = Utf8(comando);
-    for (const Pulsacion& pulsacion : pulsaciones) {
-        if (nombre == pulsacion.nombre) {
-            pulsacion.hacer(juego);
+    for (const NombreMando& mando : nombresMandos) {
+        if (nombre == mando.nombre) {
+            // A hidden picture takes no clicks.
+            if (mando.mando != Mando::Personaje || ventana.personajeVisible)
+                juego.Pulsar(mando.mando);
             return true;
         }
-    }
-    if (comando == u"personaje") {
-        // A hidden picture takes no clicks.
-        if (ventana.personajeVisible)
-            juego.PulsarPersonaje();
-        return true;
     }
     constexpr std::u16string_view escribir = u"escribir ";
     if (comando == escribir.substr(0, escribir.size() - 1) || comando.starts_with(escribir)) {

@@ -5,6 +5,7 @@
 #include "ui/foto.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 QString Nombre(std::string_view nombre) { return QString::fromLatin1(nombre.data(), qsizetype(nombre.size())); }
@@ -18,6 +19,8 @@ Foto* NuevaFoto(QWidget* padre, const Pantalla& pantalla, std::string_view nombr
         foto->setAccessibleName(DeJuego(control.leido));
     foto->setAccessibleDescription(DeJuego(control.descripcion));
     CargarGuardada(foto, Nombre(control.fichero));
+    if (control.clic)
+        foto->AdmitirTeclado();
     return foto;
 }
 
@@ -40,4 +43,11 @@ QPushButton* NuevoBoton(QWidget* padre, const Pantalla& pantalla, std::string_vi
     if (control.tipo)
         boton->setFont(Letra(*control.tipo));
     return boton;
+}
+
+void MostrarMensaje(QWidget* padre, const Mensaje& mensaje, const QString& texto)
+{
+    QMessageBox caja(mensaje.exclamacion ? QMessageBox::Warning : QMessageBox::NoIcon, DeJuego(mensaje.titulo),
+                     texto.isEmpty() ? DeJuego(mensaje.texto) : texto, QMessageBox::Ok, padre);
+    caja.exec();
 }

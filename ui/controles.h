@@ -16,6 +16,7 @@ class QWidget;
 
 QString Nombre(std::string_view nombre);
 
+// A picture that does something when pressed is pressed from the keyboard too.
 Foto* NuevaFoto(QWidget* padre, const Pantalla& pantalla, std::string_view nombre);
 
 // A label with its caption, or with `texto` where the table leaves that to
@@ -24,3 +25,7 @@ QLabel* NuevaEtiqueta(QWidget* padre, const Pantalla& pantalla, std::string_view
                       const QString& texto = {});
 
 QPushButton* NuevoBoton(QWidget* padre, const Pantalla& pantalla, std::string_view nombre);
+
+// A message box of the table, shown modally until OK; `texto` where the
+// table leaves the text to the game.
+void MostrarMensaje(QWidget* padre, const Mensaje& mensaje, const QString& texto = {});

@@ -59,12 +59,14 @@ QFont Letra(const QString& caraWindows, qreal puntos, bool negrita, bool cursiva
     return letra;
 }
 
-void PintarFondo(QWidget* ventana)
+void Disponer(QWidget* area, const Pantalla& pantalla)
 {
-    QPalette paleta = ventana->palette();
+    area->setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
+    area->setFont(Letra(pantalla.tipo));
+    QPalette paleta = area->palette();
     paleta.setColor(QPalette::Window, Colorear(colorFondo));
-    ventana->setPalette(paleta);
-    ventana->setAutoFillBackground(true);
+    area->setPalette(paleta);
+    area->setAutoFillBackground(true);
 }
 
 QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect caja, bool ajustar)

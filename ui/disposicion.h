@@ -22,8 +22,9 @@ QFont Letra(const Tipo& tipo);
 // One of the layouts' colours.
 inline QColor Colorear(const Color& color) { return QColor(color.rojo, color.verde, color.azul); }
 
-// Gives a window the classic background, its labels included.
-void PintarFondo(QWidget* ventana);
+// Gives a window's client area the size and face of its layout, and the
+// classic background, its labels included.
+void Disponer(QWidget* area, const Pantalla& pantalla);
 
 class QLabel;
 class QPushButton;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentacion/pantallas.h"
+
 #include <QWidget>
 
 // A window of the game. Screen readers see it as a window (a frame), as
@@ -8,7 +10,8 @@ class Marco : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Marco(QWidget* padre = nullptr, Qt::WindowFlags banderas = {});
+    // Named, captioned and laid out as the windows' table has it.
+    explicit Marco(const Pantalla& pantalla, QWidget* padre = nullptr, Qt::WindowFlags banderas = {});
 
     // For a window that only tells: it stands as a dialog, whose texts a
     // screen reader reads as it opens.

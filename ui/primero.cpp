@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,13 +26,8 @@ const Control& De(std::string_view nombre) { return Buscar(pantalla, nombre); }
 
 } // namespace
 
-Primero::Primero(QWidget* padre) : Marco(padre), juego(*this, partida, ElMonjeTalpin())
+Primero::Primero(QWidget* padre) : Marco(pantalla, padre), juego(*this, partida, ElMonjeTalpin())
 {
-    setObjectName(Nombre(pantalla.nombre));
-    setWindowTitle(DeJuego(pantalla.titulo));
-    setFixedSize(Px(pantalla.ancho), Px(pantalla.alto));
-    setFont(Letra(pantalla.tipo));
-    PintarFondo(this);
     Construir();
 }
 
@@ -42,9 +36,7 @@ void Primero::Construir()
     Trazar(this, pantalla.trazos);
 
     Image2 = NuevaFoto(this, pantalla, "Image2");
-    connect(Image2, &Foto::pulsada, this, [this] { juego.PulsarPersonaje(); });
     Image3 = NuevaFoto(this, pantalla, "Image3");
-    connect(Image3, &Foto::pulsada, this, [this] { juego.DescribirLugar(); });
     NuevaFoto(this, pantalla, "Image1");
     NuevaEtiqueta(this, pantalla, "Label3");
 
@@ -67,6 +59,7 @@ void Primero::Construir()
     ordenes = new QLineEdit(this);
     ordenes->setObjectName(u"ordenes"_s);
     ordenes->setGeometry(Caja(De("ordenes").caja));
+    ordenes->setMaxLength(largoMaximoOrden);
     ordenes->installEventFilter(this);
     // Qt tells of the first caret move before the first focus, and a screen
     // reader then takes the box as focused already and does not name it:
@@ -79,35 +72,23 @@ void Primero::Construir()
     // The heading interrupts the top edge of the frame around the verbs.
     NuevaEtiqueta(this, pantalla, "Label7")->setAutoFillBackground(true);
 
-    struct FotoVerbo {
-        std::string_view nombre;
-        Verbo verbo;
-    };
-    const FotoVerbo verbos[] = {
-        {"Image4", Verbo::Hablar}, {"Image5", Verbo::Mirar}, {"Image6", Verbo::Usar},
-        {"Image7", Verbo::Mentir}, {"Image8", Verbo::Coger},
-    };
-    QList<Foto*> fotos{Image3, Image2};
-    for (const FotoVerbo& verbo : verbos) {
-        Foto* foto = NuevaFoto(this, pantalla, verbo.nombre);
-        connect(foto, &Foto::pulsada, this, [this, pulsado = verbo.verbo] { juego.PulsarVerbo(pulsado); });
-        fotos.append(foto);
-    }
-    for (Foto* foto : std::as_const(fotos))
-        foto->AdmitirTeclado();
+    for (std::string_view verbo : {"Image4", "Image5", "Image6", "Image7", "Image8"})
+        NuevaFoto(this, pantalla, verbo);
+    for (std::string_view boton : {"Guardar", "Cargar", "salir", "objetos", "Salidas", "limpiar"})
+        NuevoBoton(this, pantalla, boton);
+    connect(findChild<QPushButton*>(u"salir"_s), &QPushButton::clicked, this, &Primero::menuPrincipal);
 
-    QPushButton* Guardar = NuevoBoton(this, pantalla, "Guardar");
-    QPushButton* Cargar = NuevoBoton(this, pantalla, "Cargar");
-    QPushButton* salir = NuevoBoton(this, pantalla, "salir");
-    QPushButton* objetos = NuevoBoton(this, pantalla, "objetos");
-    QPushButton* Salidas = NuevoBoton(this, pantalla, "Salidas");
-    QPushButton* limpiar = NuevoBoton(this, pantalla, "limpiar");
-    connect(Guardar, &QPushButton::clicked, this, [this] { juego.Guardar(); });
-    connect(Cargar, &QPushButton::clicked, this, [this] { juego.Cargar(); });
-    connect(salir, &QPushButton::clicked, this, &Primero::menuPrincipal);
-    connect(objetos, &QPushButton::clicked, this, [this] { juego.Objetos(); });
-    connect(Salidas, &QPushButton::clicked, this, [this] { juego.Salidas(); });
-    connect(limpiar, &QPushButton::clicked, this, [this] { juego.Limpiar(); });
+    // The controls that the game answers; Enter and Esc come in below.
+    for (const NombreMando& nombre : nombresMandos) {
+        if (nombre.control.empty())
+            continue;
+        QObject* control = findChild<QObject*>(Nombre(nombre.control), Qt::FindDirectChildrenOnly);
+        const auto pulsar = [this, mando = nombre.mando] { juego.Pulsar(mando); };
+        if (auto* foto = qobject_cast<Foto*>(control))
+            connect(foto, &Foto::pulsada, this, pulsar);
+        else if (auto* boton = qobject_cast<QPushButton*>(control))
+            connect(boton, &QPushButton::clicked, this, pulsar);
+    }
 
     // The window's own order first; the pictures, which only the keyboard
     // focuses, after it.
@@ -151,14 +132,12 @@ bool Primero::eventFilter(QObject* objeto, QEvent* evento)
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
             historial.Anotar(AlJuego(ordenes->text()));
-            juego.Tecla(TeclaIntro);
+            juego.Pulsar(Mando::Intro);
         } else if (tecla->key() == Qt::Key_Escape) {
-            juego.Tecla(TeclaEsc);
+            juego.Pulsar(Mando::Esc);
         } else if (tecla->key() == Qt::Key_Up || tecla->key() == Qt::Key_Down) {
             Recordar(tecla->key());
             return true;
-        } else if (!tecla->text().isEmpty()) {
-            juego.Tecla(tecla->text().front().unicode());
         }
     }
     return QWidget::eventFilter(objeto, evento);
@@ -251,7 +230,6 @@ void Primero::MostrarFinal() { emit ganado(); }
 
 void Primero::Despedirse(std::u16string_view despedida)
 {
-    QMessageBox adios(QMessageBox::Warning, DeJuego(MensajeSalir().titulo), DeJuego(despedida), QMessageBox::Ok, this);
-    adios.exec();
+    MostrarMensaje(this, MensajeSalir(), DeJuego(despedida));
     emit terminar();
 }

@@ -4,9 +4,10 @@
 #include "core/almacen.h"
 #include "core/juego.h"
 #include "core/partida.h"
+#include "core/utf8.h"
 #include "presentacion/historial.h"
 #include "presentacion/pantallas.h"
-#include "web/pulsables.h"
+#include "web/fotos.h"
 #include "world/historia.h"
 
 #include <emscripten.h>
@@ -35,8 +36,8 @@ EM_JS(void, js_responder, (int vaciar, int cuantas, const char16_t* texto, int l
 EM_JS(void, js_ordenes, (const char16_t* texto, int largo, int cursor), {
     Module['pagina']['ordenes'](String.fromCharCode.apply(null, HEAPU16.subarray(texto >> 1, (texto >> 1) + largo)), cursor);
 });
-EM_JS(void, js_foto, (int personaje, const char* fichero, const char* doble), {
-    Module['pagina']['foto'](personaje, UTF8ToString(fichero), UTF8ToString(doble));
+EM_JS(void, js_foto, (int personaje, const char* fichero), {
+    Module['pagina']['foto'](personaje, UTF8ToString(fichero));
 });
 EM_JS(void, js_personaje, (int visible), { Module['pagina']['personaje'](!!visible); });
 EM_JS(void, js_nombres, (const char16_t* lugar, int largoLugar, const char16_t* personaje, int largoPersonaje), {
@@ -44,9 +45,10 @@ EM_JS(void, js_nombres, (const char16_t* lugar, int largoLugar, const char16_t* 
     Module['pagina']['nombres'](texto(lugar, largoLugar), texto(personaje, largoPersonaje));
 });
 EM_JS(void, js_final, (), { Module['pagina']['final'](); });
-EM_JS(void, js_aviso, (const char16_t* titulo, int largoTitulo, const char16_t* texto, int largo, int terminar), {
+EM_JS(void, js_aviso, (const char16_t* titulo, int largoTitulo, const char16_t* texto, int largo, int exclamacion,
+                       int terminar), {
     var cadena = function(p, n) { return String.fromCharCode.apply(null, HEAPU16.subarray(p >> 1, (p >> 1) + n)); };
-    Module['pagina']['aviso'](cadena(titulo, largoTitulo), cadena(texto, largo), !!terminar);
+    Module['pagina']['aviso'](cadena(titulo, largoTitulo), cadena(texto, largo), !!exclamacion, !!terminar);
 });
 EM_JS(int, js_guardar, (const char* linea, int largo), {
     return Module['pagina']['guardar'](String.fromCharCode.apply(null, HEAPU8.subarray(linea, linea + largo))) ? 1 : 0;
@@ -71,9 +73,6 @@ EM_JS(int, js_leer_subida, (char* destino, int capacidad), {
 
 namespace {
 
-// As many characters as the command box takes.
-constexpr int largoMaximoOrden = 32767;
-
 // The saved game in the browser's storage, one slot.
 class AlmacenWeb final : public Almacen {
 public:
@@ -90,45 +89,6 @@ public:
     }
 };
 
-// Another store, noting whether the last save went through.
-class AlmacenVigilado final : public Almacen {
-public:
-    explicit AlmacenVigilado(Almacen& almacen)
-        : almacen(almacen)
-    {
-    }
-    bool Guardar(std::string_view linea) override { return guardada = almacen.Guardar(linea); }
-    std::optional<std::string> Leer() override { return almacen.Leer(); }
-
-    bool guardada = false;
-
-private:
-    Almacen& almacen;
-};
-
-// A saved game held for a moment: the file the player chose.
-class AlmacenSubido final : public Almacen {
-public:
-    explicit AlmacenSubido(std::string texto)
-        : texto(std::move(texto))
-    {
-    }
-    bool Guardar(std::string_view) override { return false; }
-    std::optional<std::string> Leer() override { return texto; }
-
-private:
-    std::string texto;
-};
-
-// The page's pictures are served under lower-case names, since the game
-// writes some names with other capitals.
-std::string Minusculas(std::u16string_view fichero)
-{
-    std::string nombre;
-    for (char16_t c : fichero)
-        nombre += c >= u'A' && c <= u'Z' ? char(c - u'A' + 'a') : char(c);
-    return nombre;
-}
 
 // The game window as the page shows it. The list and the command box are
 // sent once the input has run, so a screen reader hears the answer once.
@@ -155,8 +115,8 @@ public:
     }
     void CargarImagen(Imagen imagen, std::u16string_view fichero) override
     {
-        const std::string ruta = "graficos/" + Minusculas(fichero);
-        js_foto(imagen == Imagen::Personaje, ruta.c_str(), NombreDoble(ruta).c_str());
+        const std::string ruta = FotoEnPagina(std::string(carpetaDelJuego) + Utf8(fichero));
+        js_foto(imagen == Imagen::Personaje, ruta.c_str());
     }
     void MostrarPersonaje(bool visible) override { js_personaje(visible); }
     void MostrarFinal() override { ganado = true; }
@@ -195,8 +155,9 @@ public:
         if (ganado)
             js_final();
         if (despedida) {
-            const std::u16string_view titulo = MensajeSalir().titulo;
-            js_aviso(titulo.data(), int(titulo.size()), despedida->data(), int(despedida->size()), true);
+            const Mensaje& salir = MensajeSalir();
+            js_aviso(salir.titulo.data(), int(salir.titulo.size()), despedida->data(), int(despedida->size()),
+                salir.exclamacion, true);
             despedida.reset();
         }
         ganado = false;
@@ -212,22 +173,6 @@ private:
     std::optional<std::u16string> despedida;
 };
 
-// The lines a scratch game answers, where the page has no message list.
-class VentanaAparte final : public Ventana {
-public:
-    void VaciarLista() override { lineas.clear(); }
-    void AnadirLinea(std::u16string_view linea) override { lineas.emplace_back(linea); }
-    std::u16string LeerOrdenes() const override { return {}; }
-    void PonerOrdenes(std::u16string_view) override { }
-    void InsertarOrdenes(std::u16string_view) override { }
-    void CargarImagen(Imagen, std::u16string_view) override { }
-    void MostrarPersonaje(bool) override { }
-    void MostrarFinal() override { }
-    void Despedirse(std::u16string_view) override { }
-
-    std::vector<std::u16string> lineas;
-};
-
 VentanaWeb ventana;
 AlmacenWeb almacen;
 Juego juego(ventana, almacen, ElMonjeTalpin());
@@ -241,28 +186,12 @@ template <typename Entrada> void Atender(Entrada entrada)
     ventana.Publicar(juego);
 }
 
-// A menu item's failure, in a message box named after the item.
-void AvisarFallo(std::string_view opcion, const std::vector<std::u16string>& lineas)
+// A menu item's failure, in a message box named after the item, with the
+// game's own line for it.
+void AvisarFallo(std::string_view opcion, std::u16string_view texto)
 {
     const std::u16string_view titulo = Buscar(PantallaPrincipal(), opcion).texto;
-    std::u16string texto;
-    for (const std::u16string& linea : lineas)
-        texto += linea;
-    js_aviso(titulo.data(), int(titulo.size()), texto.data(), int(texto.size()), false);
-}
-
-// The saved game as the game's own "Cargar" reads it, through a scratch
-// game: the state, or the lines of the load's failure.
-std::optional<GameState> Comprobar(Almacen& origen, std::vector<std::u16string>& fallo)
-{
-    VentanaAparte aparte;
-    Juego prueba(aparte, origen, ElMonjeTalpin());
-    prueba.Cargar();
-    if (!aparte.lineas.empty()) {
-        fallo = aparte.lineas;
-        return std::nullopt;
-    }
-    return prueba.estado;
+    js_aviso(titulo.data(), int(titulo.size()), texto.data(), int(texto.size()), false, false);
 }
 
 } // namespace
@@ -279,13 +208,13 @@ EMSCRIPTEN_KEEPALIVE void talpin_intro()
 {
     Atender([] {
         historial.Anotar(ventana.LeerOrdenes());
-        juego.Tecla(TeclaIntro);
+        juego.Pulsar(Mando::Intro);
     });
 }
 
 EMSCRIPTEN_KEEPALIVE void talpin_esc()
 {
-    Atender([] { juego.Tecla(TeclaEsc); });
+    Atender([] { juego.Pulsar(Mando::Esc); });
 }
 
 // Up (1) or Down (0) in the command box; the caret goes to the end, to go on typing.
@@ -296,22 +225,21 @@ EMSCRIPTEN_KEEPALIVE void talpin_recordar(int arriba)
         js_ordenes(orden->data(), int(orden->size()), int(orden->size()));
 }
 
-// A control of the game window, by its place in `pulsables`.
-EMSCRIPTEN_KEEPALIVE void talpin_pulsar(int control)
+// A control of the game window, by its number (the value web/pagina.cpp gives it).
+EMSCRIPTEN_KEEPALIVE void talpin_pulsar(int mando)
 {
-    if (control >= 0 && control < int(std::size(pulsables)))
-        Atender([control] { pulsables[control].pulsar(juego); });
+    if (mando >= 0 && mando <= int(Mando::Esc))
+        Atender([mando] { juego.Pulsar(Mando(mando)); });
 }
 
 // "Descargar partida": the saved game as the desktop's file holds it.
 EMSCRIPTEN_KEEPALIVE void talpin_descargar()
 {
-    std::vector<std::u16string> fallo;
-    if (const std::optional<GameState> estado = Comprobar(almacen, fallo)) {
+    if (const std::optional<GameState> estado = LeerPartida(almacen)) {
         const std::string linea = TextoPartida(*estado);
         js_descargar(linea.data(), int(linea.size()));
     } else {
-        AvisarFallo("descargar", fallo);
+        AvisarFallo("descargar", ElMonjeTalpin().textos.noCargada);
     }
 }
 
@@ -321,21 +249,11 @@ EMSCRIPTEN_KEEPALIVE void talpin_subir()
 {
     std::string texto(tamanoMaximoPartida + 1, '\0');
     texto.resize(std::min(texto.size(), std::size_t(js_leer_subida(texto.data(), int(texto.size())))));
-    AlmacenSubido subido(std::move(texto));
-    std::vector<std::u16string> fallo;
-    const std::optional<GameState> estado = Comprobar(subido, fallo);
-    if (!estado) {
-        AvisarFallo("subir", fallo);
-        return;
-    }
-    // Kept as the game's "Guardar" keeps it, with its answer when it can't.
-    VentanaAparte aparte;
-    AlmacenVigilado vigilado(almacen);
-    Juego guardado(aparte, vigilado, ElMonjeTalpin());
-    guardado.estado = *estado;
-    guardado.Guardar();
-    if (!vigilado.guardada)
-        AvisarFallo("subir", aparte.lineas);
+    const std::optional<GameState> estado = LeerPartida(texto);
+    if (!estado)
+        AvisarFallo("subir", ElMonjeTalpin().textos.noCargada);
+    else if (!almacen.Guardar(TextoPartida(*estado)))
+        AvisarFallo("subir", ElMonjeTalpin().textos.noGuardada);
 }
 
 } // extern "C"

@@ -1,27 +1,41 @@
 // Writes the page's static parts from the windows' table, at build time:
-// index.html (the four views with their captions), disposicion.css (the
-// desktop layout's boxes and faces), the web app manifest, and caras.txt,
-// the faces that scripts/web.sh reduces for the page.
-//   pagina CARPETA
+// index.html (the four views with their captions, the page's styles with
+// the windows' boxes and faces in twips, scaled as one, and the phone's
+// reflow, and its script), the web app manifest, and for scripts/web.sh
+// caras.txt, the faces to reduce with the characters each shows, and
+// dibujos.txt, the drawings to make from arte/ficheros.txt.
+//   pagina CARPETA arte/ficheros.txt web/estilo.css web/movil.css web/pagina.js
+#include "core/mandos.h"
 #include "core/utf8.h"
 #include "presentacion/caras.h"
 #include "presentacion/pantallas.h"
-#include "web/pulsables.h"
+#include "web/fotos.h"
 #include "world/antecedentes.h"
+#include "world/historia.h"
 #include "world/textos_final.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-// The command box takes as many characters as the desktop's does.
-constexpr int largoMaximoOrden = 32767;
+// Around a view fitted to the browser's window, in CSS pixels.
+constexpr int margen = 8;
+// The title view's menu bar, which the windows draw above their client
+// area: 24 pixels at the windows' own size.
+constexpr int altoMenu = 360;
+// The CSS pixels of 1rem at the browser's usual text size.
+constexpr int pixelesPorRem = 16;
 
 // `plantilla` with each "{}" (or "{N}", by number) replaced by the values
 // in turn; "{{" and "}}" stand for braces.
@@ -48,6 +62,27 @@ std::string F(std::string_view plantilla, std::initializer_list<std::string> val
 }
 
 std::string N(long long numero) { return std::to_string(numero); }
+
+// A number as CSS writes it: no trailing zeros.
+std::string D(double numero)
+{
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.6g", numero);
+    return texto;
+}
+
+// A length of the layouts: so many twips of the view's scale, --t.
+std::string T(double twips) { return F("calc({}*var(--t))", {D(twips)}); }
+
+// Four hexadecimal digits, as a code point is written.
+std::string Hex(char16_t c)
+{
+    static constexpr char digitos[] = "0123456789ABCDEF";
+    std::string hex;
+    for (int desplazamiento = 12; desplazamiento >= 0; desplazamiento -= 4)
+        hex += digitos[(c >> desplazamiento) & 0xF];
+    return hex;
+}
 
 std::string Html(std::u16string_view texto)
 {
@@ -116,31 +151,84 @@ std::u16string TextoDe(const Pantalla& pantalla, const Control& control)
     return {};
 }
 
-int Pulsable(const Pantalla& pantalla, std::string_view nombre)
+// The text a control shows; the game fills the message list and the
+// command box, and pictures show none.
+std::u16string Mostrado(const Pantalla& pantalla, const Control& control)
 {
-    if (&pantalla != &PantallaPrimero())
-        return -1;
-    for (int i = 0; i < int(std::size(pulsables)); ++i)
-        if (pulsables[i].nombre == nombre)
-            return i;
-    return -1;
+    switch (control.clase) {
+    case Clase::Rotulo:
+    case Clase::Parrafo:
+        return TextoDe(pantalla, control);
+    case Clase::Marco:
+    case Clase::Boton:
+        return std::u16string(control.texto);
+    default:
+        return {};
+    }
 }
 
-// A stored picture, with its twin for dense screens. The title view's load
-// at once; the others' once their view shows.
-std::string Foto(
-    std::string_view fichero, std::u16string_view alternativo, const std::string& atributos, bool enseguida)
+// A control of the game window that the game answers bears the control's
+// name, and its number as its value, for web/pagina.js.
+std::string Pulsable(const Pantalla& pantalla, std::string_view control)
 {
-    const std::string nombre(fichero);
-    const std::string doble = NombreDoble(nombre);
-    return F(R"(<img{}{} src="recursos/{}" srcset="recursos/{} 2x" alt="{}">)",
-        {atributos, enseguida ? "" : R"( loading="lazy")", nombre, doble, Html(alternativo)});
+    for (const NombreMando& mando : nombresMandos)
+        if (&pantalla == &PantallaPrimero() && mando.control == control)
+            return F(R"( data-mando="{}" value="{}")", {std::string(mando.nombre), N(int(mando.mando))});
+    return {};
+}
+
+// A drawing of arte/ and the size of its picture, in pixels.
+struct Dibujo {
+    std::string nombre;
+    int ancho, alto;
+};
+
+// arte/ficheros.txt, by the page's picture made from each row.
+using Dibujos = std::map<std::string, Dibujo>;
+
+Dibujos LeerDibujos(const std::string& ruta)
+{
+    Dibujos dibujos;
+    std::ifstream lista(ruta);
+    for (std::string linea; std::getline(lista, linea);) {
+        std::istringstream campos(linea);
+        std::string destino;
+        Dibujo dibujo;
+        if (linea.starts_with('#') || !(campos >> dibujo.nombre >> destino >> dibujo.ancho >> dibujo.alto))
+            continue;
+        dibujos.emplace(FotoEnPagina(destino), dibujo);
+    }
+    return dibujos;
+}
+
+// The page's picture for a desktop's one, which arte/ must draw.
+const Dibujo& Dibujado(const Dibujos& dibujos, const std::string& foto)
+{
+    const auto hallado = dibujos.find(foto);
+    if (hallado == dibujos.end()) {
+        std::cerr << "pagina: ningún dibujo de arte/ficheros.txt da " << foto << '\n';
+        std::exit(1);
+    }
+    return hallado->second;
+}
+
+// A stored picture, drawn at its size. The title view's load at once; the
+// others' once their view shows.
+std::string Foto(const Dibujos& dibujos, std::string_view fichero, std::u16string_view alternativo,
+    const std::string& atributos, bool enseguida)
+{
+    const std::string foto = FotoEnPagina(std::string(carpetaDeVentanas) + std::string(fichero));
+    const Dibujo& dibujo = Dibujado(dibujos, foto);
+    return F(R"(<img{}{} src="{}" width="{}" height="{}" alt="{}">)",
+        {atributos, enseguida ? "" : R"( loading="lazy")", foto, N(dibujo.ancho), N(dibujo.alto),
+            Html(alternativo)});
 }
 
 class Escritor {
 public:
-    explicit Escritor(const Pantalla& pantalla)
+    Escritor(const Pantalla& pantalla, const Dibujos& dibujos)
         : pantalla(pantalla)
+        , dibujos(dibujos)
     {
     }
 
@@ -187,12 +275,16 @@ private:
             if (opcion.dentro != menu.nombre)
                 continue;
             std::string aviso;
-            if (opcion.nombre == "acercade")
-                aviso = F(R"( data-titulo="{}" data-texto="{}")",
-                    {Html(MensajeAcercaDe().titulo), Html(MensajeAcercaDe().texto)});
-            html += F(R"(<li role="none"><button type="button" role="menuitem" tabindex="-1" )"
+            if (opcion.nombre == "acercade") {
+                const Mensaje& acercaDe = MensajeAcercaDe();
+                aviso = F(R"( data-titulo="{}" data-texto="{}"{})",
+                    {Html(acercaDe.titulo), Html(acercaDe.texto), acercaDe.exclamacion ? " data-exclamacion" : ""});
+            }
+            const std::string papel
+                = opcion.marcable ? R"(role="menuitemcheckbox" aria-checked="false")" : R"(role="menuitem")";
+            html += F(R"(<li role="none"><button type="button" {} tabindex="-1" )"
                       R"(id="{}"{}>{}</button></li>)",
-                {Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
+                {papel, Id(pantalla, opcion.nombre), aviso, Rotulo(opcion.texto)});
         }
         return html;
     }
@@ -213,32 +305,32 @@ private:
                 R"(<span id="{}-descripcion" class="oculto">{}</span>)", {id, Html(control.descripcion)});
             descripcion = F(R"( aria-describedby="{}-descripcion")", {id});
         }
-        const int pulsable = Pulsable(pantalla, control.nombre);
-        const std::string pulsar = pulsable < 0 ? "" : F(R"( data-pulsar="{}")", {N(pulsable)});
+        const std::string pulsar = Pulsable(pantalla, control.nombre);
         switch (control.clase) {
         case Clase::Foto:
             if (control.clic)
                 html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)",
                     {id, pulsar, descripcion,
                         control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}),
-                        Foto(control.fichero, {}, {}, Primera())});
+                        Foto(dibujos, control.fichero, {}, {}, Primera())});
             else
-                html += Foto(control.fichero, control.leido,
+                html += Foto(dibujos, control.fichero, control.leido,
                     F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
             break;
         case Clase::Rotulo:
             if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
                 html += F(R"(<label id="{}" class="rotulo" for="{}">{}</label>)",
-                    {id, Id(pantalla, control.de), Html(control.texto)});
+                    {id, Id(pantalla, control.de), Html(Mostrado(pantalla, control))});
             else
-                html
-                    += F(R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(TextoDe(pantalla, control))});
+                html += F(
+                    R"(<span id="{}" class="rotulo">{}</span>)", {id, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Parrafo:
-            html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(TextoDe(pantalla, control))});
+            html += F(R"(<p id="{}" class="parrafo">{}</p>)", {id, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Marco: {
-            html += F(R"(<fieldset id="{}" class="marco"><legend>{}</legend>)", {id, Html(control.texto)});
+            html += F(R"(<fieldset id="{}" class="marco"><legend>{}</legend>)",
+                {id, Html(Mostrado(pantalla, control))});
             for (const ::Control& hijo : pantalla.controles)
                 if (hijo.dentro == control.nombre)
                     html += Control(hijo);
@@ -247,7 +339,7 @@ private:
         }
         case Clase::Boton:
             html += F(R"(<button type="button" id="{}" class="boton"{}>{}</button>)",
-                {id, pulsar, Html(control.texto)});
+                {id, pulsar, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Lista:
             // Not a live region: #anuncio speaks the answers.
@@ -279,49 +371,111 @@ private:
     bool Primera() const { return &pantalla == &PantallaPrincipal(); }
 
     const Pantalla& pantalla;
+    const Dibujos& dibujos;
     std::set<std::string_view> hechos;
 };
 
 const Pantalla* const pantallas[]
     = {&PantallaPrincipal(), &PantallaPrimero(), &PantallaSobreAutor(), &PantallaFinal()};
 
-std::string Pagina()
+// The height of a view in twips, its menu bar's included.
+int AltoDeVista(const Pantalla& pantalla)
+{
+    const bool conMenu = std::any_of(pantalla.controles.begin(), pantalla.controles.end(),
+        [](const Control& control) { return control.clase == Clase::Menu; });
+    return pantalla.alto + (conMenu ? altoMenu : 0);
+}
+
+// Where the windows are fitted to the browser's window: where every view
+// fits at its own size or larger at the browser's text size, so no text is
+// smaller than the windows show it. A media query's em is the browser's
+// text size, however the page sets its own. Elsewhere movil.css reflows
+// the controls.
+std::string Ajustable()
+{
+    int ancho = 0, alto = 0;
+    for (const Pantalla* pantalla : pantallas) {
+        ancho = std::max(ancho, pantalla->ancho);
+        alto = std::max(alto, AltoDeVista(*pantalla));
+    }
+    const auto em = [](int twips) { return D(double(twips) / (twipsPorPixel * pixelesPorRem)); };
+    return F("(min-width:calc({}em + {}px)) and (min-height:calc({}em + {}px))",
+        {em(ancho), N(2 * margen), em(alto), N(2 * margen)});
+}
+
+// The exclamation mark of a warning, beside a message box's text.
+constexpr std::string_view exclamacion
+    = R"(<svg class="exclamacion" aria-hidden="true" viewBox="0 0 32 32">)"
+      R"(<path d="M16 2.5 30.5 28.5H1.5Z" fill="#fcd116" stroke="#000" stroke-linejoin="round"/>)"
+      R"(<path d="M16 10.5v10" stroke="#000" stroke-width="3.2" stroke-linecap="round"/>)"
+      R"(<circle cx="16" cy="24.6" r="1.8"/></svg>)";
+
+// A style sheet or script in its element; one that closed its element early
+// would break the page.
+std::string Incrustado(std::string_view elemento, const std::string& contenido, const std::string& atributos = {})
+{
+    std::string minusculas = contenido;
+    std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    if (minusculas.find("</" + std::string(elemento)) != std::string::npos) {
+        std::cerr << "pagina: un <" << elemento << "> de la página se cerraría antes de tiempo\n";
+        std::exit(1);
+    }
+    return F("<{0}{2}>\n{1}</{0}>\n", {std::string(elemento), contenido, atributos});
+}
+
+// A file of web/, whole, for its element.
+std::string Incrustar(std::string_view elemento, const std::string& ruta, const std::string& atributos = {})
+{
+    std::ifstream fichero(ruta, std::ios::binary);
+    const std::string contenido{std::istreambuf_iterator<char>(fichero), {}};
+    if (contenido.empty()) {
+        std::cerr << "pagina: no se ha podido leer " << ruta << '\n';
+        std::exit(1);
+    }
+    return Incrustado(elemento, contenido, atributos);
+}
+
+// The styles of the windows' boxes and faces, from the table.
+std::string Disposicion();
+
+// The page's styles and script go in it whole, so that the title view is
+// ready as soon as the page is read, with no further fetch; the script
+// fetches the game itself.
+std::string Pagina(
+    const Dibujos& dibujos, const std::string& estilo, const std::string& movil, const std::string& guion)
 {
     const Pantalla& principal = PantallaPrincipal();
     std::string html = F(
-        "<!doctype html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<!doctype html>\n<html lang=\"es\" data-vista=\"{}\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
         "interactive-widget=resizes-content\">\n"
         "<meta name=\"theme-color\" content=\"{}\">\n"
         "<title>{}</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"icon\" href=\"iconos/talpin-48.png\" sizes=\"48x48\">\n"
-        // The game's code, fetched before the faces and pictures take the connections.
-        "<link rel=\"preload\" href=\"talpin.wasm\" as=\"fetch\" crossorigin>\n"
-        "<link rel=\"stylesheet\" href=\"estilo.css\">\n<link rel=\"stylesheet\" href=\"disposicion.css\">\n"
-        "<script src=\"talpin.js\" defer></script>\n<script src=\"pagina.js\" defer></script>\n"
-        "</head>\n<body>\n",
-        {Color(colorFondo), Html(principal.titulo)});
+        "{}{}{}</head>\n<body>\n",
+        {std::string(principal.nombre), Color(colorFondo), Html(principal.titulo), estilo,
+            Incrustado("style", Disposicion()), movil});
     for (const Pantalla* pantalla : pantallas)
-        html += Escritor(*pantalla).Vista();
+        html += Escritor(*pantalla, dibujos).Vista();
     // Each answer for a screen reader, whole (web/pagina.js); outside the
     // views, so it speaks whichever view shows.
     html += R"(<div id="anuncio" class="oculto" aria-live="polite"></div>)";
-    // The message boxes: one at a time, its title and text set when shown.
-    html
-        += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
-             R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p><p id="aviso-texto"></p>)"
-             R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
-             "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n</body>\n</html>\n",
-            {Html(Aceptar())});
+    // The message boxes: one at a time, its title, text and icon set when shown.
+    html += F(R"(<dialog id="aviso" aria-labelledby="aviso-titulo" aria-describedby="aviso-texto">)"
+              R"(<form method="dialog"><p id="aviso-titulo" class="titulo-aviso"></p>)"
+              R"(<div class="cuerpo-aviso">{}<p id="aviso-texto"></p></div>)"
+              R"(<button id="aviso-aceptar" class="boton" autofocus>{}</button></form></dialog>)"
+              "\n<input type=\"file\" id=\"fichero-partida\" hidden>\n{}</body>\n</html>\n",
+        {std::string(exclamacion), Html(Aceptar()), guion});
     return html;
 }
 
-std::string Caja(const Recuadro& caja, bool conTamano)
+// A box where the windows have it, scaled with its view.
+std::string Caja(const Recuadro& caja)
 {
-    std::string css = F("left:{}px;top:{}px;", {N(Px(caja.izquierda)), N(Px(caja.arriba))});
-    if (conTamano)
-        css += F("width:{}px;height:{}px;", {N(Px(caja.ancho)), N(Px(caja.alto))});
-    return css;
+    return F("left:{};top:{};width:{};height:{}",
+        {T(caja.izquierda), T(caja.arriba), T(caja.ancho), T(caja.alto)});
 }
 
 std::string Familia(const Cara& cara)
@@ -339,12 +493,13 @@ Estilo EstiloDe(const Tipo& tipo)
     return {cara->libre, tipo.negrita ? cara->negrita : cara->normal, tipo.cursiva && cara->admiteCursiva};
 }
 
+// Its size in twips, like the boxes, so the text scales with them.
 std::string Letra(const Tipo& tipo)
 {
     const auto [familia, peso, cursiva] = EstiloDe(tipo);
-    return F("font-family:{};font-size:{}px;font-weight:{};font-style:{};",
-        {Familia(*CaraLibre(tipo.cara)), N(PixelesDeLetra(tipo.cara, tipo.puntos)), N(peso),
-            cursiva ? "italic" : "normal"});
+    const Cara& cara = *CaraLibre(tipo.cara);
+    return F("font-family:{};font-size:{};font-weight:{};font-style:{}",
+        {Familia(cara), T(tipo.puntos * twipsPorPunto * cara.escala), N(peso), cursiva ? "italic" : "normal"});
 }
 
 std::string FicheroDeCara(const Estilo& estilo)
@@ -368,20 +523,85 @@ std::set<Estilo> Estilos()
     return estilos;
 }
 
+// The face a control shows its text in: its own, else its frame's, else
+// the window's.
+Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control);
+
+Estilo EstiloAlrededor(const Pantalla& pantalla, const Control& control)
+{
+    return control.dentro.empty() ? EstiloDe(pantalla.tipo)
+                                  : EstiloDeControl(pantalla, Buscar(pantalla, control.dentro));
+}
+
+Estilo EstiloDeControl(const Pantalla& pantalla, const Control& control)
+{
+    return control.tipo ? EstiloDe(*control.tipo) : EstiloAlrededor(pantalla, control);
+}
+
+// The faces that show what the game writes as it runs, or what the player
+// types: the message list's, the command box's, and the system's, which
+// the menus and the message boxes (the game's goodbye, a saved game's
+// failure) show, their titles in bold.
+std::set<Estilo> EstilosDelJuego()
+{
+    Tipo sistema = PantallaPrimero().tipo;
+    std::set<Estilo> estilos{EstiloDe(sistema)};
+    sistema.negrita = true;
+    estilos.insert(EstiloDe(sistema));
+    for (const Pantalla* pantalla : pantallas)
+        for (const Control& control : pantalla->controles)
+            if (control.clase == Clase::Lista || control.clase == Clase::Caja)
+                estilos.insert(EstiloDeControl(*pantalla, control));
+    return estilos;
+}
+
+// The characters each face shows in the page's fixed texts, the hidden
+// descriptions beside the controls included, and the blank.
+std::map<Estilo, std::set<char16_t>> Letras()
+{
+    std::map<Estilo, std::set<char16_t>> letras;
+    for (const Pantalla* pantalla : pantallas)
+        for (const Control& control : pantalla->controles) {
+            if (control.clase == Clase::Menu || control.clase == Clase::Opcion)
+                continue; // in the page's own face
+            for (char16_t c : Mostrado(*pantalla, control) + u' ')
+                letras[EstiloDeControl(*pantalla, control)].insert(c);
+            for (char16_t c : control.descripcion)
+                letras[EstiloAlrededor(*pantalla, control)].insert(c);
+        }
+    return letras;
+}
+
 std::string Disposicion()
 {
-    std::string css = F(":root{{--fondo:{};--sombra:{}}}\n", {Color(colorFondo), Color(colorSombra)});
+    // The page takes the system's face, which the game window keeps as its
+    // own: the menus and the message boxes show it; movil.css sizes text by it.
+    const Tipo& sistema = PantallaPrimero().tipo;
+    std::string css = F(":root{{--fondo:{};--sombra:{};--margen:{}px;--menu:{};"
+                        "--original:calc(1rem / {});--letra-sistema:{}}}\nbody{{{}}}\n",
+        {Color(colorFondo), Color(colorSombra), N(margen), N(altoMenu), N(twipsPorPixel * pixelesPorRem),
+            D(sistema.puntos * twipsPorPunto), Letra(sistema)});
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         css += F("@font-face{{font-family:\"{}\";src:url({}) format(\"woff2\");font-weight:{};"
                  "font-style:{};font-display:swap}}\n",
             {std::string(familia), FicheroDeCara(estilo), N(peso), cursiva ? "italic" : "normal"});
     }
-    std::string escritorio;
+    std::string ventanas;
     for (const Pantalla* pantalla : pantallas) {
-        css += F("#{}{{{}}}\n", {Id(*pantalla, "area"), Letra(pantalla->tipo)});
-        escritorio += F("#{}{{width:{}px;height:{}px}}\n",
-            {Id(*pantalla, "area"), N(Px(pantalla->ancho)), N(Px(pantalla->alto))});
+        const std::string area = Id(*pantalla, "area");
+        // Each picture's proportions, for the phone's layout to size it by.
+        std::string proporciones;
+        for (const Control& control : pantalla->controles)
+            if (control.clase == Clase::Foto) {
+                const std::string proporcion = F("{}/{}", {N(control.caja.ancho), N(control.caja.alto)});
+                proporciones += F("--{}:calc({});", {std::string(control.nombre), proporcion});
+                css += F("#{0} img,img#{0}{{aspect-ratio:{1}}}\n", {Id(*pantalla, control.nombre), proporcion});
+            }
+        css += F("html[data-vista=\"{0}\"]{{--ancho:{1};--alto:{2}}}\n#{0}{{{3}}}\n#{4}{{{5}}}\n",
+            {std::string(pantalla->nombre), N(pantalla->ancho), N(AltoDeVista(*pantalla)),
+                proporciones, area, Letra(pantalla->tipo)});
+        ventanas += F("#{}{{width:{};height:{}}}\n", {area, T(pantalla->ancho), T(pantalla->alto)});
         for (const Control& control : pantalla->controles) {
             const std::string id = Id(*pantalla, control.nombre);
             if (control.tipo)
@@ -390,18 +610,18 @@ std::string Disposicion()
                 css += F("#{}{{color:var(--sombra)}}\n", {id});
             if (control.clase == Clase::Menu || control.clase == Clase::Opcion)
                 continue;
-            escritorio += F("#{}{{{}}}\n", {id, Caja(control.caja, control.clase != Clase::Foto)});
+            ventanas += F("#{}{{{}}}\n", {id, Caja(control.caja)});
         }
         for (std::size_t i = 0; i < pantalla->trazos.size(); ++i) {
             const Trazo& t = pantalla->trazos[i];
             // Both ends drawn, as a pen one pixel wide draws them.
-            escritorio += F("#{} .trazo:nth-of-type({}){{left:{}px;top:{}px;width:{}px;height:{}px}}\n",
-                {Id(*pantalla, "area"), N(i + 1), N(Px(std::min(t.x1, t.x2))), N(Px(std::min(t.y1, t.y2))),
-                    N(Px(std::max(t.x1, t.x2)) - Px(std::min(t.x1, t.x2)) + 1),
-                    N(Px(std::max(t.y1, t.y2)) - Px(std::min(t.y1, t.y2)) + 1)});
+            const int x = std::min(t.x1, t.x2), y = std::min(t.y1, t.y2);
+            ventanas += F("#{} .trazo:nth-child({} of .trazo){{{}}}\n",
+                {area, N(i + 1),
+                    Caja({x, y, std::max(t.x1, t.x2) - x + twipsPorPixel, std::max(t.y1, t.y2) - y + twipsPorPixel})});
         }
     }
-    return css + "@media (min-width:680px){\n" + escritorio + "}\n";
+    return css + "@media " + Ajustable() + "{\n" + ventanas + "}\n";
 }
 
 std::string Manifiesto()
@@ -418,16 +638,45 @@ std::string Manifiesto()
         {nombre, Color(colorFondo), iconos});
 }
 
-// For scripts/web.sh: a fontconfig pattern, then the file to make from it.
+// For scripts/web.sh: a fontconfig pattern, the file to make from it, and
+// the characters to keep in it: all of Latin-1, the range of the game's
+// texts, where the game writes, else those the face shows.
 std::string ListaDeCaras()
 {
+    const std::set<Estilo> delJuego = EstilosDelJuego();
+    std::map<Estilo, std::set<char16_t>> letras = Letras();
     std::string lista;
     for (const Estilo& estilo : Estilos()) {
         const auto [familia, peso, cursiva] = estilo;
         const int pesoFontconfig = peso >= 900 ? 210 : peso >= 700 ? 200 : 80;
-        lista += F("{}:weight={}:slant={}\t{}\n",
-            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo)});
+        std::string unicodes = "U+0020-007E,U+00A0-00FF";
+        if (!delJuego.contains(estilo)) {
+            unicodes.clear();
+            for (char16_t c : letras[estilo])
+                unicodes += F("{}U+{}", {unicodes.empty() ? "" : ",", Hex(c)});
+        }
+        lista += F("{}:weight={}:slant={}\t{}\t{}\n",
+            {std::string(familia), N(pesoFontconfig), N(cursiva ? 100 : 0), FicheroDeCara(estilo), unicodes});
     }
+    return lista;
+}
+
+// Every picture the game names must be drawn.
+void ComprobarFotosDelJuego(const Dibujos& dibujos)
+{
+    for (const Escena& escena : ElMonjeTalpin().escenas)
+        for (std::u16string_view foto : {escena.foto, escena.fotoPersonaje})
+            if (!foto.empty())
+                Dibujado(dibujos, FotoEnPagina(std::string(carpetaDelJuego) + Utf8(foto)));
+}
+
+// For scripts/web.sh: each picture of the page, after the drawing and size
+// to make it from.
+std::string ListaDeDibujos(const Dibujos& dibujos)
+{
+    std::string lista;
+    for (const auto& [foto, dibujo] : dibujos)
+        lista += F("{}\t{}\t{}\t{}\n", {dibujo.nombre, N(dibujo.ancho), N(dibujo.alto), foto});
     return lista;
 }
 
@@ -442,15 +691,19 @@ bool Escribir(const std::string& ruta, const std::string& contenido)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "uso: pagina CARPETA\n";
+    if (argc != 6) {
+        std::cerr << "uso: pagina CARPETA arte/ficheros.txt web/estilo.css web/movil.css web/pagina.js\n";
         return 2;
     }
     const std::string carpeta = argv[1];
-    const bool hecho = Escribir(carpeta + "/index.html", Pagina())
-        && Escribir(carpeta + "/disposicion.css", Disposicion())
+    const Dibujos dibujos = LeerDibujos(argv[2]);
+    ComprobarFotosDelJuego(dibujos);
+    const std::string pagina = Pagina(dibujos, Incrustar("style", argv[3]),
+        Incrustar("style", argv[4], F(R"( media="not all and {}")", {Ajustable()})), Incrustar("script", argv[5]));
+    const bool hecho = Escribir(carpeta + "/index.html", pagina)
         && Escribir(carpeta + "/manifest.webmanifest", Manifiesto())
-        && Escribir(carpeta + "/caras.txt", ListaDeCaras());
+        && Escribir(carpeta + "/caras.txt", ListaDeCaras())
+        && Escribir(carpeta + "/dibujos.txt", ListaDeDibujos(dibujos));
     if (!hecho)
         std::cerr << "pagina: no se ha podido escribir en " << carpeta << '\n';
     return hecho ? 0 : 1;

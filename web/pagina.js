@@ -3,6 +3,8 @@
 // of the game to the game itself, compiled to WebAssembly (talpin.js). No
 // text of the game is written here: the captions come with the page, which
 // is written from the windows' table, and the answers come from the game.
+// The title view is ready at once; the game is fetched meanwhile, and what
+// needs it waits for it.
 (() => {
   const porId = (id) => document.getElementById(id);
   const caja = porId('Primero-ordenes');
@@ -18,6 +20,8 @@
   function Mostrar(nombre) {
     for (const vista of document.querySelectorAll('.vista'))
       vista.hidden = vista.id !== nombre;
+    // The view's size, for the styles that fit it to the window.
+    document.documentElement.dataset.vista = nombre;
     const vista = porId(nombre);
     document.title = porId(nombre + '-titulo').textContent;
     // Where each window puts the focus when it opens.
@@ -30,9 +34,10 @@
     location.reload();
   }
 
-  function Avisar(titulo, texto, despues) {
+  function Avisar(titulo, texto, exclamacion, despues) {
     porId('aviso-titulo').textContent = titulo;
     porId('aviso-texto').textContent = texto;
+    aviso.toggleAttribute('data-exclamacion', exclamacion);
     trasAviso = despues || null;
     aviso.showModal();
   }
@@ -51,6 +56,11 @@
     conservarPedido = true;
     navigator.storage.persist().catch(() => {});
   }
+
+  // The latest answer's last lines in sight, also when the list shrinks,
+  // as it does when a phone's keyboard comes up.
+  const AlFinal = () => { lista.scrollTop = lista.scrollHeight; };
+  new ResizeObserver(AlFinal).observe(lista);
 
   function Linea(texto) {
     const linea = document.createElement('div');
@@ -79,17 +89,15 @@
       const lineas = textos.map(Linea);
       if (vaciar) lista.replaceChildren(...lineas);
       else lista.append(...lineas);
-      lista.scrollTop = lista.scrollHeight;
+      AlFinal();
       Anunciar(textos);
     },
     ordenes(texto, cursor) {
       caja.value = texto;
       caja.setSelectionRange(cursor, cursor);
     },
-    foto(personaje, fichero, doble) {
-      const img = porId(personaje ? 'Primero-Image2' : 'Primero-Image3').querySelector('img');
-      img.srcset = doble + ' 2x';
-      img.src = fichero;
+    foto(personaje, fichero) {
+      porId(personaje ? 'Primero-Image2' : 'Primero-Image3').querySelector('img').src = fichero;
     },
     personaje(visible) {
       porId('Primero-Image2').hidden = !visible;
@@ -102,8 +110,8 @@
     final() {
       Mostrar('Final');
     },
-    aviso(titulo, texto, terminar) {
-      Avisar(titulo, texto, terminar ? Reiniciar : null);
+    aviso(titulo, texto, exclamacion, terminar) {
+      Avisar(titulo, texto, exclamacion, terminar ? Reiniciar : null);
     },
     guardar(linea) {
       try {
@@ -136,7 +144,8 @@
   // The title view.
   const menu = porId('Principal-archivo');
   const opciones = porId('Principal-archivo-opciones');
-  const items = () => [...opciones.querySelectorAll('[role="menuitem"]')];
+  // The items shown: the reflowed layout has no original size to offer.
+  const items = () => [...opciones.querySelectorAll('[role^="menuitem"]')].filter((item) => item.checkVisibility());
   function AbrirMenu(abrir, foco) {
     menu.setAttribute('aria-expanded', String(abrir));
     opciones.hidden = !abrir;
@@ -190,16 +199,43 @@
 
   porId('Principal-autor').addEventListener('click', () => Mostrar('SobreAutor'));
   const acercade = porId('Principal-acercade');
-  acercade.addEventListener('click', () => Avisar(acercade.dataset.titulo, acercade.dataset.texto));
+  acercade.addEventListener('click',
+    () => Avisar(acercade.dataset.titulo, acercade.dataset.texto, 'exclamacion' in acercade.dataset));
   porId('Principal-alacaca').addEventListener('click', Reiniciar);
-  porId('Principal-descargar').addEventListener('click', () => juego._talpin_descargar());
+
+  // The views at the windows' own size, where the player prefers it to
+  // the window's size; kept for the next visit.
+  const original = porId('Principal-original');
+  const claveOriginal = 'tamano-original';
+  function TamanoOriginal(si) {
+    document.documentElement.toggleAttribute('data-original', si);
+    original.setAttribute('aria-checked', String(si));
+  }
+  try {
+    TamanoOriginal(localStorage.getItem(claveOriginal) !== null);
+  } catch (fallo) {
+    // No storage: the fitted views, as on a first visit.
+  }
+  original.addEventListener('click', () => {
+    const si = original.getAttribute('aria-checked') !== 'true';
+    TamanoOriginal(si);
+    try {
+      if (si) localStorage.setItem(claveOriginal, '');
+      else localStorage.removeItem(claveOriginal);
+    } catch (fallo) {
+      // Not kept, but chosen for this visit.
+    }
+  });
+  porId('Principal-descargar').addEventListener('click', () => listo.then(() => juego._talpin_descargar()));
   const fichero = porId('fichero-partida');
   porId('Principal-subir').addEventListener('click', () => fichero.click());
   fichero.addEventListener('change', async () => {
     const elegido = fichero.files[0];
     fichero.value = '';
     if (!elegido) return;
-    pagina.subida = new Uint8Array(await elegido.arrayBuffer());
+    const bytes = new Uint8Array(await elegido.arrayBuffer());
+    await listo;
+    pagina.subida = bytes;
     juego._talpin_subir();
     pagina.subida = null;
   });
@@ -217,8 +253,8 @@
 
   // The game view.
   porId('Primero-salir').addEventListener('click', () => Mostrar('Principal'));
-  for (const control of document.querySelectorAll('[data-pulsar]'))
-    control.addEventListener('click', () => juego._talpin_pulsar(Number(control.dataset.pulsar)));
+  for (const control of document.querySelectorAll('[data-mando]'))
+    control.addEventListener('click', () => juego._talpin_pulsar(Number(control.value)));
   // Enter, also a phone keyboard's, sends the form.
   porId('Primero-ordenes-envio').addEventListener('submit', (evento) => {
     evento.preventDefault();
@@ -253,9 +289,18 @@
     });
   }
 
-  const listo = Talpin({ pagina }).then((modulo) => {
+  const listo = new Promise((cargado, fallo) => {
+    const codigo = document.createElement('script');
+    codigo.src = 'talpin.js';
+    codigo.onload = cargado;
+    codigo.onerror = fallo;
+    document.head.append(codigo);
+  }).then(() => Talpin({ pagina })).then((modulo) => {
     juego = modulo;
-    document.documentElement.dataset.listo = '';
-    performance.mark('titulo-listo');
+    performance.mark('juego-listo');
   });
+  // The title view is ready for input (the tests wait for this, and
+  // bench/web.mjs times both marks).
+  document.documentElement.dataset.listo = '';
+  performance.mark('titulo-listo');
 })();

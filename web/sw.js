@@ -19,8 +19,12 @@ self.addEventListener('activate', (evento) => {
       .then(() => self.clients.claim()));
 });
 
+// The page is kept once, as "./", whichever name it is asked by.
+const pagina = /\/index\.html$/;
+
 self.addEventListener('fetch', (evento) => {
   if (evento.request.method !== 'GET') return;
-  evento.respondWith(caches.match(evento.request, { ignoreSearch: true, cacheName: version })
-    .then((guardada) => guardada || fetch(evento.request)));
+  const guardada = pagina.test(new URL(evento.request.url).pathname) ? './' : evento.request;
+  evento.respondWith(caches.match(guardada, { ignoreSearch: true, cacheName: version })
+    .then((respuesta) => respuesta || fetch(evento.request)));
 });

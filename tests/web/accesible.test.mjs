@@ -5,7 +5,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { Cargar, Entorno, Entrar, Jugar } from './comun.mjs';
+import { Cargar, Entorno, Entrar, Jugar, Recargar } from './comun.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const entorno = Entorno();
@@ -60,10 +60,14 @@ test('controls bear the desktop\'s names, and a hidden character leaves the tree
   const pagina = await Cargar(entorno.navegador, entorno.servidor.url);
   assert.equal(await pagina.evaluate(() => document.documentElement.lang), 'es');
   await pagina.click('#Principal-archivo');
-  const opciones = await pagina.$$eval('[role="menuitem"]', (items) => items.map((item) => item.id));
+  const opciones = await pagina.$$eval('[role^="menuitem"]', (items) => items.map((item) => item.id));
   const nombres = [];
-  for (const id of opciones) nombres.push((await Nodo(pagina, `#${id}`)).name);
-  assert.deepEqual(nombres, ['Sobre el autor', 'Acerca de ...', 'Descargar partida', 'Subir partida', 'Salir']);
+  for (const id of opciones) {
+    const { role, name } = await Nodo(pagina, `#${id}`);
+    nombres.push(role === 'menuitem' ? name : `${role} ${name}`);
+  }
+  assert.deepEqual(nombres, ['Sobre el autor', 'Acerca de ...', 'Descargar partida', 'Subir partida',
+    'menuitemcheckbox Tamaño original', 'Salir']);
   await pagina.keyboard.press('Escape');
   await Jugar(pagina);
 
@@ -119,7 +123,8 @@ test('the underlined letters work as in the title window', async () => {
   await pagina.click('#Primero-salir');
 
   assert.ok(await AltMenu());
-  await Promise.all([pagina.waitForNavigation(), pagina.keyboard.press(await letra('alacaca'))]);
+  const salir = await letra('alacaca');
+  await Recargar(pagina, () => pagina.keyboard.press(salir));
   await pagina.close();
 });
 

@@ -1,16 +1,19 @@
 // What the browser tests share: the built site served on 127.0.0.1,
-// Debian's chromium with a fresh profile, and the transcripts of
+// a browser of each engine with a fresh profile, and the transcripts of
 // tests/partidas/ read as a player's session.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before } from 'node:test';
+import assert from 'node:assert/strict';
 import puppeteer from 'puppeteer-core';
+import { AbrirWebKit } from './webkit.mjs';
 
 export const raiz = resolve(new URL('../..', import.meta.url).pathname);
 export const sitio = join(raiz, 'build-web');
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+const firefox = process.env.FIREFOX || '/usr/bin/firefox-esr';
 
 // A static server for `carpeta`, as the README serves the site.
 export async function Servir(carpeta = sitio) {
@@ -29,20 +32,32 @@ export async function Servir(carpeta = sitio) {
   return {
     url: `http://127.0.0.1:${puerto}/`,
     parar: () => new Promise((hecho) => {
-      if (servidor.exitCode !== null) return hecho();
+      if (servidor.exitCode !== null || servidor.signalCode !== null) return hecho();
       servidor.once('exit', hecho);
       servidor.kill();
     }),
   };
 }
 
-export async function Abrir({ ancho = 800, alto = 600, densidad = 1 } = {}) {
-  const perfil = mkdtempSync(join(tmpdir(), 'talpin-chromium-'));
-  const navegador = await puppeteer.launch({
+// The engines the page is played in: Debian's chromium and firefox-esr
+// through puppeteer (the latter over WebDriver BiDi), and WebKitGTK.
+export const motores = ['chromium', 'firefox', 'webkit'];
+
+// A browser of `motor`, with a fresh profile, its pages shown at `ancho`
+// × `alto` CSS pixels and `densidad` device pixels to each.
+export async function Abrir({ motor = 'chromium', ancho = 800, alto = 600, densidad = 1 } = {}) {
+  const vista = { width: ancho, height: alto, deviceScaleFactor: densidad };
+  if (motor === 'webkit') return AbrirWebKit(vista);
+  const perfil = mkdtempSync(join(tmpdir(), `talpin-${motor}-`));
+  const comunes = { headless: true, userDataDir: perfil, defaultViewport: vista };
+  const navegador = await puppeteer.launch(motor === 'firefox' ? {
+    ...comunes,
+    browser: 'firefox',
+    executablePath: firefox,
+    extraPrefsFirefox: { 'intl.accept_languages': 'es' },
+  } : {
+    ...comunes,
     executablePath: chromium,
-    headless: true,
-    userDataDir: perfil,
-    defaultViewport: { width: ancho, height: alto, deviceScaleFactor: densidad },
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--lang=es'],
   });
@@ -69,9 +84,21 @@ export function Entorno(opciones) {
   return entorno;
 }
 
-// A page with the title view ready for input.
-export async function Cargar(navegador, url) {
+// What a test awaits, or a failure that names it should it not come within
+// puppeteer's own wait.
+export function Esperar(promesa, que, ms = 30000) {
+  let plazo;
+  const vencido = new Promise((_, fallo) => {
+    plazo = setTimeout(() => fallo(new assert.AssertionError({ message: `${que}: nothing after ${ms} ms` })), ms);
+  });
+  return Promise.race([promesa, vencido]).finally(() => clearTimeout(plazo));
+}
+
+// A page with the title view ready for input; laid out for `pantalla`
+// (puppeteer's viewport) where given.
+export async function Cargar(navegador, url, pantalla) {
   const pagina = await navegador.newPage();
+  if (pantalla) await pagina.setViewport(pantalla);
   const fallos = [];
   pagina.on('pageerror', (error) => fallos.push(error));
   pagina.fallos = fallos;
@@ -80,13 +107,29 @@ export async function Cargar(navegador, url) {
   return pagina;
 }
 
+// Runs `accion`, which reloads the page, and waits for the new page's
+// title view ready for input.
+export async function Recargar(pagina, accion = () => pagina.reload()) {
+  await pagina.evaluate(() => { window.antesDeRecargar = true; });
+  await accion();
+  await pagina.waitForFunction(() => !window.antesDeRecargar && document.documentElement.hasAttribute('data-listo'));
+}
+
 export async function Jugar(pagina) {
   await pagina.click('#Principal-Command1');
   await pagina.waitForFunction(() => document.querySelector('#Primero-List1').childElementCount > 0);
 }
 
+// The pictures shown, once each has loaded (or failed to): the file the
+// browser chose for each, and its width (0 when it failed).
+export const Fotos = (pagina) =>
+  pagina.$$eval('img', (imgs) => Promise.all(imgs.filter((img) => img.checkVisibility()).map((img) =>
+    img.decode().catch(() => {}).then(() => ({ fichero: img.currentSrc, ancho: img.naturalWidth })))));
+
+// In one call: puppeteer's $$eval costs a round trip per element over
+// WebDriver BiDi.
 export const Lineas = (pagina) =>
-  pagina.$$eval('#Primero-List1 > div', (lineas) => lineas.map((linea) => linea.textContent));
+  pagina.evaluate(() => [...document.querySelectorAll('#Primero-List1 > div')].map((linea) => linea.textContent));
 
 // A transcript: the opening, then each input with the lines it must show.
 // Lines "# ..." are notes; "% ..." starts a game from a saved one.
@@ -105,16 +148,10 @@ export function Guion(nombre) {
   return pasos;
 }
 
-// The game window's clicks and keys that the terminal's ":" commands stand
-// for, pressed from the keyboard: the control takes the focus, then Enter.
-const controles = {
-  lugar: '#Primero-Image3', personaje: '#Primero-Image2', hablar: '#Primero-Image4', mirar: '#Primero-Image5',
-  usar: '#Primero-Image6', mentir: '#Primero-Image7', coger: '#Primero-Image8', objetos: '#Primero-objetos',
-  salidas: '#Primero-Salidas', guardar: '#Primero-Guardar', cargar: '#Primero-Cargar', limpiar: '#Primero-limpiar',
-};
-
 // Runs one input of a transcript in the page. An order is typed into the
-// command box, after what the box holds, and sent with Enter.
+// command box, after what the box holds, and sent with Enter. A ":" command
+// names a key of the box, or a control of the game window, which bears the
+// same name: it is pressed from the keyboard, the control taking the focus.
 export async function Entrar(pagina, entrada) {
   const caja = '#Primero-ordenes';
   if (!entrada.startsWith(':')) {
@@ -125,25 +162,27 @@ export async function Entrar(pagina, entrada) {
     return;
   }
   const [comando, ...resto] = entrada.slice(1).split(' ');
-  if (comando === 'escribir') {
+  const control = `[data-mando="${comando}"]`;
+  if (comando === 'escribir' || comando === 'enter' || comando === 'esc') {
     await pagina.focus(caja);
-    await pagina.keyboard.type(resto.join(' '));
-  } else if (comando === 'enter' || comando === 'esc') {
-    await pagina.focus(caja);
-    await pagina.keyboard.press(comando === 'enter' ? 'Enter' : 'Escape');
-  } else if (comando === 'personaje' && await pagina.$eval(controles.personaje, (c) => c.hidden)) {
-    // A hidden picture takes no clicks.
-  } else if (controles[comando]) {
-    // The caret stays where the box had it, as a click elsewhere leaves it.
-    await pagina.focus(controles[comando]);
+    if (comando === 'escribir') await pagina.keyboard.type(resto.join(' '));
+    else await pagina.keyboard.press(comando === 'enter' ? 'Enter' : 'Escape');
+    return;
+  }
+  const [oculto] = await pagina.$$eval(control, (hallados) => hallados.map((hallado) => hallado.hidden));
+  if (oculto === undefined) {
+    if (comando !== 'estado') throw new Error(`no control for :${comando}`);
+  } else if (!oculto) {
+    // A hidden picture takes no clicks. The caret stays where the box had
+    // it, as a click elsewhere leaves it.
+    await pagina.focus(control);
     await pagina.keyboard.press('Enter');
-  } else if (comando !== 'estado') {
-    throw new Error(`no control for :${comando}`);
   }
 }
 
 // What the page shows that `:estado` prints after the numbers: the two
-// pictures and the command box.
+// pictures and the command box. The pictures are named by their files; see
+// Comparables.
 export function Estado(pagina) {
   return pagina.evaluate(() => {
     // The stored picture, before the game loads one.
@@ -159,3 +198,9 @@ export function Estado(pagina) {
     ];
   });
 }
+
+// Lines of `:estado`, the page's or a transcript's, to compare: the page
+// shows the game's picture "Dentro1.jpg" as a drawing of its own, so a
+// picture counts by its name, in any case and any format.
+export const Comparables = (lineas) =>
+  lineas.map((linea) => (linea.startsWith('Image') ? linea.toLowerCase().replace(/\.[a-z0-9]+$/, '') : linea));

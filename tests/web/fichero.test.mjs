@@ -8,7 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Abrir, Cargar, Entrar, Estado, Guion, Jugar, Lineas, Servir, raiz } from './comun.mjs';
+import { Abrir, Cargar, Comparables, Entrar, Esperar, Estado, Guion, Jugar, Lineas, Servir, raiz } from './comun.mjs';
 
 const nativo = join(raiz, 'build/talpin-texto');
 let servidor;
@@ -64,10 +64,13 @@ test('a game goes from the page to the desktop and back', async () => {
   await pagina.click('#Primero-salir');
 
   const cdp = await pagina.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: carpeta });
-  const partida = join(carpeta, 'partida');
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: carpeta, eventsEnabled: true });
+  const bajada = new Promise((hecho) => cdp.on('Browser.downloadProgress', ({ state }) => {
+    if (state !== 'inProgress') hecho(state);
+  }));
   await Menu(pagina, 'descargar');
-  for (let espera = 0; !existsSync(partida) && espera < 100; ++espera) await new Promise((r) => setTimeout(r, 50));
+  assert.equal(await Esperar(bajada, 'the download'), 'completed');
+  const partida = join(carpeta, 'partida');
   const descargada = readFileSync(partida, 'latin1');
   assert.equal(descargada, await pagina.evaluate(() => localStorage.getItem('partida')));
 
@@ -79,11 +82,14 @@ test('a game goes from the page to the desktop and back', async () => {
 
   // Back in the page, in the desktop's looser form: one number a line.
   await Subir(pagina, movida.trim().split(/ +/).join('\n'));
+  // The page takes the file once it has read it, and answers only a bad one.
+  const tomada = await pagina.waitForFunction((linea) => localStorage.getItem('partida') === linea, {}, movida)
+    .then(() => true, () => false);
+  assert.ok(tomada, 'the uploaded file never became the saved game');
   await pagina.click('#Principal-Command1');
   await pagina.click('#Primero-Cargar');
   assert.equal(await pagina.evaluate(() => localStorage.getItem('partida')), movida);
-  const minusculas = (lineas) => lineas.map((linea) => linea.toLowerCase());
-  assert.deepEqual(minusculas(await Estado(pagina)), minusculas(EstadoNativo(Nativo([':cargar', ':estado'])).slice(1)));
+  assert.deepEqual(Comparables(await Estado(pagina)), Comparables(EstadoNativo(Nativo([':cargar', ':estado'])).slice(1)));
   await pagina.close();
 });
 

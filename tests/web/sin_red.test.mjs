@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Abrir, Cargar, Entrar, Jugar, Lineas, Servir, sitio } from './comun.mjs';
+import { Abrir, Cargar, Entrar, Esperar, Fotos, Jugar, Lineas, Servir, sitio } from './comun.mjs';
 
 let copia;
 let navegador;
@@ -21,6 +21,14 @@ after(async () => {
   rmSync(copia, { recursive: true, force: true });
 });
 
+// A server for the copy, stopped when the test ends, even by a failure:
+// else it keeps the test file running.
+async function ServirCopia(prueba) {
+  const servidor = await Servir(copia);
+  prueba.after(() => servidor.parar());
+  return servidor;
+}
+
 // The first visit: a game started, then the service worker in charge with
 // every file cached.
 async function Visitar(url) {
@@ -33,8 +41,8 @@ async function Visitar(url) {
   return pagina;
 }
 
-test('the page plays offline after a first visit, and is installable', async () => {
-  const servidor = await Servir(copia);
+test('the page plays offline after a first visit, and is installable', async (prueba) => {
+  const servidor = await ServirCopia(prueba);
   const pagina = await Visitar(servidor.url);
   const cdp = await pagina.createCDPSession();
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
@@ -49,27 +57,41 @@ test('the page plays offline after a first visit, and is installable', async () 
   assert.notDeepEqual(await Lineas(pagina), apertura);
   // The pictures come from the cache too.
   await Entrar(pagina, ':lugar');
-  const fotos = await pagina.$$eval('#Primero img', (imgs) => imgs.filter((img) => !img.hidden).map((img) => img.naturalWidth));
-  assert.ok(fotos.every((ancho) => ancho > 0), 'a picture did not load offline');
+  const fotos = await Fotos(pagina);
+  assert.ok(fotos.length > 0);
+  assert.deepEqual(fotos.filter(({ ancho }) => ancho === 0), [], 'a picture did not load offline');
+  // The page by its file's name too.
+  await pagina.goto(`${servidor.url}index.html`);
+  await pagina.waitForSelector('html[data-listo]');
   assert.deepEqual(pagina.fallos, []);
   await pagina.close();
 });
 
-test('a new version replaces the cached one on the next visit', async () => {
-  const servidor = await Servir(copia);
+test('a new version replaces the cached one on the next visit', async (prueba) => {
+  const servidor = await ServirCopia(prueba);
   const pagina = await Visitar(servidor.url);
-  // A new build: another style sheet and so another version of the worker.
-  writeFileSync(join(copia, 'estilo.css'), readFileSync(join(copia, 'estilo.css'), 'utf8') + '\n#nuevo { }\n');
+  // A new build: another page and so another version of the worker.
+  writeFileSync(join(copia, 'index.html'), readFileSync(join(copia, 'index.html'), 'utf8') + '<!-- nueva -->\n');
   const worker = join(copia, 'sw.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const version = '[^']*'/, "const version = 'talpin-nueva'"));
+  // The next visit fetches the new worker; once it takes over, the page,
+  // with no game started, reloads itself. Both navigations are counted from
+  // before the visit, so the page's own can't slip by.
+  let navegaciones = 0;
+  const propia = new Promise((hecho) => {
+    const Contar = (marco) => {
+      if (marco === pagina.mainFrame() && ++navegaciones === 2) {
+        pagina.off('framenavigated', Contar);
+        hecho();
+      }
+    };
+    pagina.on('framenavigated', Contar);
+  });
   await pagina.reload();
-  await pagina.waitForFunction(async () => (await caches.keys()).join() === 'talpin-nueva', { timeout: 10000 });
-  // The page reloads itself once the new worker takes over; ours may meet
-  // that one halfway, and then a fresh visit does instead.
-  await pagina.reload().catch(() => pagina.goto(servidor.url));
+  await Esperar(propia, 'the page\'s own reload under the new worker');
   await pagina.waitForSelector('html[data-listo]');
-  const estilo = await pagina.evaluate(() => fetch('estilo.css').then((respuesta) => respuesta.text()));
-  assert.ok(estilo.includes('#nuevo'), 'the old style sheet is still served');
-  await servidor.parar();
+  assert.deepEqual(await pagina.evaluate(() => caches.keys()), ['talpin-nueva']);
+  const servida = await pagina.evaluate(() => fetch('./').then((respuesta) => respuesta.text()));
+  assert.ok(servida.includes('<!-- nueva -->'), 'the old page is still served');
   await pagina.close();
 });

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-// The game window kept in memory, and nothing read from disk: what the list,
-// the command box with its caret and the two pictures hold.
-class VentanaMemoria final : public Ventana {
+// The game window kept in memory, for the terminal, the tests and the fuzz
+// targets: what the list, the command box with its caret and the two
+// pictures hold, and how the game ended.
+class VentanaMemoria : public Ventana {
 public:
     void VaciarLista() override { lista.clear(); }
     void AnadirLinea(std::u16string_view linea) override { lista.emplace_back(linea); }
@@ -29,8 +30,11 @@ public:
         (imagen == Imagen::Personaje ? image2 : image3) = fichero;
     }
     void MostrarPersonaje(bool visible) override { personajeVisible = visible; }
-    void MostrarFinal() override { terminado = true; }
-    void Despedirse(std::u16string_view) override { terminado = true; }
+    void MostrarFinal() override { final = true; }
+    void Despedirse(std::u16string_view texto) override { despedida = texto; }
+
+    // Won, or left with Esc.
+    bool Terminado() const { return final || !despedida.empty(); }
 
     std::vector<std::u16string> lista;
     std::u16string ordenes;
@@ -38,5 +42,6 @@ public:
     std::u16string image3;
     std::u16string image2; // empty while it shows the picture the window opened with
     bool personajeVisible = true;
-    bool terminado = false;
+    bool final = false;
+    std::u16string despedida; // set by Esc
 };
