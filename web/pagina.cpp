@@ -342,9 +342,11 @@ private:
                 {id, pulsar, Html(Mostrado(pantalla, control))});
             break;
         case Clase::Lista:
-            // Not a live region: #anuncio speaks the answers.
-            html += F(
-                R"(<div id="{}" class="lista" role="list" tabindex="0"{}></div>)", {id, Nombrada(control)});
+            // Not a live region: #anuncio speaks the answers. Described by
+            // its lines (web/pagina.js), it is read whole as it takes the focus.
+            html += F(R"(<span id="{0}-lineas" hidden></span>)"
+                      R"(<div id="{0}" class="lista" role="list" tabindex="0" aria-describedby="{0}-lineas"{1}></div>)",
+                {id, Nombrada(control)});
             break;
         case Clase::Caja:
             html += F(R"(<form id="{0}-envio" class="envio"><input id="{0}" type="text" )"

@@ -11,6 +11,7 @@
   const lista = porId('Primero-List1');
   const aviso = porId('aviso');
   const anuncio = porId('anuncio');
+  const lineas = porId('Primero-List1-lineas');
   const clavePartida = 'partida';
   let juego = null;
   let empezado = false;
@@ -86,11 +87,12 @@
     caja: () => caja,
     // One change of the list per answer, and its new lines announced.
     responder(vaciar, textos) {
-      const lineas = textos.map(Linea);
-      if (vaciar) lista.replaceChildren(...lineas);
-      else lista.append(...lineas);
+      const nuevas = textos.map(Linea);
+      if (vaciar) lista.replaceChildren(...nuevas);
+      else lista.append(...nuevas);
       AlFinal();
-      Anunciar(textos);
+      lineas.textContent = [...lista.children].map((linea) => linea.textContent).join('\n');
+      if (empezado) Anunciar(textos);
     },
     ordenes(texto, cursor) {
       caja.value = texto;
@@ -242,13 +244,16 @@
   porId('SobreAutor-Command1').addEventListener('click', () => Mostrar('Principal'));
   porId('Final-Command1').addEventListener('click', Reiniciar);
 
+  // The game starts before its view shows, so that the list takes the
+  // focus with the opening line in it: a screen reader reads the line with
+  // the list, as the window's, and it is announced no more.
   porId('Principal-Command1').addEventListener('click', () => listo.then(() => {
-    Mostrar('Primero');
     if (!empezado) {
-      empezado = true;
       juego._talpin_empezar();
+      empezado = true;
       Instalar();
     }
+    Mostrar('Primero');
   }));
 
   // The game view.
