@@ -212,16 +212,16 @@ const Dibujo& Dibujado(const Dibujos& dibujos, const std::string& foto)
     return hallado->second;
 }
 
-// A stored picture, drawn at its size. The title view's load at once; the
-// others' once their view shows.
+// A stored picture, drawn at its size once its view shows. The title's too:
+// loaded at once, it came in the middle of reading the page, from the
+// service worker's cache, and put off the title view's readiness for input.
 std::string Foto(const Dibujos& dibujos, std::string_view fichero, std::u16string_view alternativo,
-    const std::string& atributos, bool enseguida)
+    const std::string& atributos)
 {
     const std::string foto = FotoEnPagina(std::string(carpetaDeVentanas) + std::string(fichero));
     const Dibujo& dibujo = Dibujado(dibujos, foto);
-    return F(R"(<img{}{} src="{}" width="{}" height="{}" alt="{}">)",
-        {atributos, enseguida ? "" : R"( loading="lazy")", foto, N(dibujo.ancho), N(dibujo.alto),
-            Html(alternativo)});
+    return F(R"(<img{} loading="lazy" src="{}" width="{}" height="{}" alt="{}">)",
+        {atributos, foto, N(dibujo.ancho), N(dibujo.alto), Html(alternativo)});
 }
 
 class Escritor {
@@ -312,10 +312,10 @@ private:
                 html += F(R"(<button type="button" id="{}" class="foto"{}{}{}>{}</button>)",
                     {id, pulsar, descripcion,
                         control.leido.empty() ? "" : F(R"( aria-label="{}")", {Html(control.leido)}),
-                        Foto(dibujos, control.fichero, {}, {}, Primera())});
+                        Foto(dibujos, control.fichero, {}, {})});
             else
                 html += Foto(dibujos, control.fichero, control.leido,
-                    F(R"( id="{}" class="foto"{})", {id, descripcion}), Primera());
+                    F(R"( id="{}" class="foto"{})", {id, descripcion}));
             break;
         case Clase::Rotulo:
             if (!control.de.empty() && Buscar(pantalla, control.de).clase == Clase::Caja)
