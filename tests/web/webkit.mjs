@@ -159,15 +159,26 @@ class Pagina {
   }
 
   // Until `funcion` holds in the page, through a navigation too, which
-  // ends the scripts running in the page it leaves.
+  // ends the scripts running in the page it leaves. What the tests wait for
+  // is the page's elements or its pictures: it is asked again as either
+  // changes, and once more when the time is up.
   async waitForFunction(funcion, { timeout = paciencia } = {}, ...argumentos) {
     const limite = Date.now() + timeout;
     const esperar = `(...argumentos) => new Promise((listo) => {
-      const mirar = () => {
+      const mirar = (agotado) => {
         const valor = (${funcion})(...argumentos);
-        if (valor || Date.now() > ${limite}) listo(valor);
-        else setTimeout(mirar, 20);
+        if (!valor && agotado !== true) return;
+        cambios.disconnect();
+        removeEventListener('load', mirar, true);
+        removeEventListener('error', mirar, true);
+        clearTimeout(plazo);
+        listo(valor);
       };
+      const cambios = new MutationObserver(mirar);
+      cambios.observe(document, { subtree: true, childList: true, attributes: true, characterData: true });
+      addEventListener('load', mirar, true);
+      addEventListener('error', mirar, true);
+      const plazo = setTimeout(mirar, Math.max(0, ${limite} - Date.now()), true);
       mirar();
     })`;
     for (;;) {
